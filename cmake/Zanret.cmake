@@ -1,0 +1,26 @@
+# Shared helpers for the project's CMake files.
+
+# zanret_glob(<var> <dir>...): the C++ sources directly in each directory.
+function(zanret_glob var)
+  set(found)
+  foreach(dir IN LISTS ARGN)
+    file(GLOB files CONFIGURE_DEPENDS ${dir}/*.cpp)
+    list(APPEND found ${files})
+  endforeach()
+  set(${var} ${found} PARENT_SCOPE)
+endfunction()
+
+# zanret_add_test(<name> SOURCES <files...> LIBS <targets...>): a GoogleTest program
+# registered with ctest. Every test runs offscreen and with its own settings folder.
+function(zanret_add_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  include(GoogleTest)
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZANRET_SAMPLES=${CMAKE_BINARY_DIR}/samples"
+               TIMEOUT 300)
+endfunction()

@@ -1,0 +1,11 @@
+#pragma once
+// Repository paths are written with backslashes; on this system they are mapped once, here.
+
+#include <string>
+
+namespace win32
+{
+// Turns every "\" into "/", collapses runs of separators into one, and encodes as UTF-8.
+std::string NativePath(const wchar_t* path);
+std::string NativePath(const std::wstring& path);
+} // namespace win32

@@ -1,0 +1,12 @@
+#pragma once
+// UTF-8 <-> wide text. A wchar_t here holds a whole code point.
+
+#include <string>
+#include <string_view>
+
+namespace win32
+{
+std::string WideToUtf8(std::wstring_view text);
+// Malformed UTF-8 sequences become U+FFFD.
+std::wstring Utf8ToWide(std::string_view text);
+} // namespace win32

@@ -1,0 +1,104 @@
+#include "win32/text.h"
+
+namespace win32
+{
+namespace
+{
+void AppendUtf8(std::string& out, char32_t cp)
+{
+    if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        cp = 0xFFFD;
+    if (cp < 0x80)
+    {
+        out += static_cast<char>(cp);
+    }
+    else if (cp < 0x800)
+    {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+    else if (cp < 0x10000)
+    {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+    else
+    {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+} // namespace
+
+std::string WideToUtf8(std::wstring_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (wchar_t c : text)
+        AppendUtf8(out, static_cast<char32_t>(c));
+    return out;
+}
+
+std::wstring Utf8ToWide(std::string_view text)
+{
+    std::wstring out;
+    out.reserve(text.size());
+    size_t i = 0;
+    while (i < text.size())
+    {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        int extra = 0;
+        char32_t cp = 0;
+        char32_t min = 0;
+        if (lead < 0x80)
+        {
+            cp = lead;
+        }
+        else if ((lead & 0xE0) == 0xC0)
+        {
+            extra = 1;
+            cp = lead & 0x1F;
+            min = 0x80;
+        }
+        else if ((lead & 0xF0) == 0xE0)
+        {
+            extra = 2;
+            cp = lead & 0x0F;
+            min = 0x800;
+        }
+        else if ((lead & 0xF8) == 0xF0)
+        {
+            extra = 3;
+            cp = lead & 0x07;
+            min = 0x10000;
+        }
+        else
+        {
+            out += static_cast<wchar_t>(0xFFFD);
+            ++i;
+            continue;
+        }
+        bool ok = i + static_cast<size_t>(extra) < text.size();
+        for (int k = 1; ok && k <= extra; ++k)
+        {
+            const auto c = static_cast<unsigned char>(text[i + k]);
+            if ((c & 0xC0) != 0x80)
+                ok = false;
+            else
+                cp = (cp << 6) | (c & 0x3F);
+        }
+        if (!ok || cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        {
+            out += static_cast<wchar_t>(0xFFFD);
+            ++i;
+            continue;
+        }
+        out += static_cast<wchar_t>(cp);
+        i += 1 + static_cast<size_t>(extra);
+    }
+    return out;
+}
+} // namespace win32

@@ -1,0 +1,60 @@
+#include "TempFolder.h"
+#include "win32/fileapi.h"
+#include "win32/path.h"
+#include "win32/shlobj.h"
+#include "win32/text.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+TEST(Win32Path, BackslashesAndRunsOfSeparatorsBecomeOneSlash)
+{
+    EXPECT_EQ(win32::NativePath(L"C:\\repo\\\\chars//a\\"), "C:/repo/chars/a/");
+    EXPECT_EQ(win32::NativePath(L"/tmp\\x"), "/tmp/x");
+    EXPECT_EQ(win32::NativePath(static_cast<const wchar_t*>(nullptr)), "");
+    EXPECT_EQ(win32::NativePath(L"\u00e9\U0001F600"), "\xc3\xa9\xf0\x9f\x98\x80");
+}
+
+TEST(Win32Path, Utf8RoundTripAndMalformedInput)
+{
+    const std::wstring text = L"a\u00e9\u4e2d\U0001F600";
+    EXPECT_EQ(win32::Utf8ToWide(win32::WideToUtf8(text)), text);
+    EXPECT_EQ(win32::Utf8ToWide("a\xff" "b"), L"a\uFFFDb");
+    EXPECT_EQ(win32::Utf8ToWide("\xe4\xb8"), L"\uFFFD\uFFFD");
+    EXPECT_EQ(win32::Utf8ToWide("\xc0\x80"), L"\uFFFD\uFFFD"); // overlong
+}
+
+TEST(Win32FileAttributes, FilesFoldersAndMissingPaths)
+{
+    TempFolder temp;
+    temp.WriteFile("chars/a.txt", "x");
+    const std::wstring base = temp.WidePath();
+    EXPECT_EQ(GetFileAttributesW((base + L"chars").c_str()) & FILE_ATTRIBUTE_DIRECTORY, FILE_ATTRIBUTE_DIRECTORY);
+    EXPECT_EQ(GetFileAttributesW((base + L"\\chars\\\\").c_str()) & FILE_ATTRIBUTE_DIRECTORY, FILE_ATTRIBUTE_DIRECTORY);
+    const DWORD file = GetFileAttributesW((base + L"chars\\a.txt").c_str());
+    ASSERT_NE(file, INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(file & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    EXPECT_EQ(GetFileAttributesW((base + L"missing").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetFileAttributesW(L""), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetFileAttributesW(nullptr), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST(Win32FolderPath, LocalAppDataFollowsTheEnvironmentAndFailsForMissingFolders)
+{
+    TempFolder temp;
+    wchar_t buffer[MAX_PATH];
+    setenv("LOCALAPPDATA", temp.Path().c_str(), 1);
+    ASSERT_EQ(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, buffer), S_OK);
+    EXPECT_EQ(std::wstring(buffer), temp.Path().wstring());
+
+    setenv("LOCALAPPDATA", (temp.Path() / "missing").c_str(), 1);
+    EXPECT_NE(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, buffer), S_OK);
+
+    unsetenv("LOCALAPPDATA");
+    setenv("XDG_CONFIG_HOME", temp.Path().c_str(), 1);
+    ASSERT_EQ(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, buffer), S_OK);
+    EXPECT_EQ(std::wstring(buffer), temp.Path().wstring());
+    unsetenv("XDG_CONFIG_HOME");
+
+    EXPECT_NE(SHGetFolderPathW(nullptr, 0x05, nullptr, 0, buffer), S_OK);
+}

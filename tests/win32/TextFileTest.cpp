@@ -1,0 +1,36 @@
+#include "TempFolder.h"
+#include "win32/textfile.h"
+
+#include <gtest/gtest.h>
+
+TEST(Win32TextFile, CarriageReturnLineFeedReadsAsLineFeed)
+{
+    TempFolder temp;
+    temp.WriteFile("a.ini", "C:\\repo\\\r\nnext\rlone\r");
+    std::string content;
+    ASSERT_TRUE(win32::ReadTextModeFile((temp.WidePath() + L"a.ini").c_str(), content));
+    EXPECT_EQ(content, "C:\\repo\\\nnext\rlone\r");
+}
+
+TEST(Win32TextFile, WriteTruncatesAndTranslatesLineFeeds)
+{
+    TempFolder temp;
+    temp.WriteFile("a.ini", "a much longer earlier content");
+    const std::wstring path = temp.WidePath() + L"a.ini";
+    ASSERT_TRUE(win32::WriteTextModeFile(path.c_str(), "C:\\r\xe9\n"));
+    EXPECT_EQ(temp.ReadFile("a.ini"), "C:\\r\xe9\r\n");
+    std::string back;
+    ASSERT_TRUE(win32::ReadTextModeFile(path.c_str(), back));
+    EXPECT_EQ(back, "C:\\r\xe9\n");
+}
+
+TEST(Win32TextFile, FailuresAreReported)
+{
+    TempFolder temp;
+    std::string content = "stale";
+    EXPECT_FALSE(win32::ReadTextModeFile((temp.WidePath() + L"missing.ini").c_str(), content));
+    EXPECT_TRUE(content.empty());
+    EXPECT_FALSE(win32::WriteTextModeFile((temp.WidePath() + L"no\\such\\folder.ini").c_str(), "x"));
+    EXPECT_FALSE(win32::ReadTextModeFile(nullptr, content));
+    EXPECT_FALSE(win32::WriteTextModeFile(nullptr, "x"));
+}
