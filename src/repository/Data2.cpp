@@ -1,0 +1,388 @@
+#include "repository/Data2.h"
+
+#include "repository/Debug.h"
+#include "repository/Fields.h"
+#include "repository/RepositoryLayout.h"
+#include "repository/Settings.h"
+
+#include "win32/fileapi.h"
+
+#include <cwchar>
+#include <limits>
+#include <map>
+#include <new>
+#include <vector>
+
+namespace ZANRET::Data2
+{
+namespace
+{
+constexpr std::int32_t kFirstCounter = 1000;
+constexpr std::int32_t kUniqueStep = 10;
+
+struct Store
+{
+    std::vector<CharacterData*> characters;
+    std::vector<DataContainer*> globalAssets;
+    std::map<const DataContainer*, std::int32_t> elementToUnique;
+    std::map<std::int32_t, DataContainer*> uniqueToElement;
+    std::int32_t uniqueCounter = kFirstCounter;
+    bool dataValid = false;
+
+    ~Store();
+};
+
+// Elements may outlive the store at process exit (a static element, say); they must not touch it then.
+bool storeDestroyed = false;
+
+Store::~Store()
+{
+    storeDestroyed = true;
+}
+
+Store& S()
+{
+    static Store store;
+    return store;
+}
+
+} // namespace
+
+std::int32_t AddCharacter()
+{
+    auto* character = new (std::nothrow) CharacterData();
+    if (!character)
+    {
+        Debug::AddDebugMessage(DEBUG_ERROR, L"Could not get memory for CharacterData!");
+        return -1;
+    }
+    S().characters.push_back(character);
+    return static_cast<std::int32_t>(S().characters.size()) - 1;
+}
+
+std::int32_t AddCharacterWithId(const wchar_t* name, const wchar_t* id, const wchar_t* url)
+{
+    auto* character = new (std::nothrow) CharacterData();
+    if (!character)
+    {
+        Debug::AddDebugMessage(DEBUG_ERROR, L"Could not get memory for CharacterData!");
+        return -1;
+    }
+    character->SetData(L"id", id);
+    character->SetData(L"name", name);
+    character->SetData(L"url", url);
+    S().characters.push_back(character);
+    GetUnique(character);
+    return static_cast<std::int32_t>(S().characters.size()) - 1;
+}
+
+std::int32_t AddGlobalAsset()
+{
+    auto* asset = new (std::nothrow) DataContainer();
+    if (!asset)
+    {
+        Debug::AddDebugMessage(DEBUG_ERROR, L"Could not get memory for GlobalAsset!");
+        return -1;
+    }
+    S().globalAssets.push_back(asset);
+    return static_cast<std::int32_t>(S().globalAssets.size()) - 1;
+}
+
+DataContainer* AddMaterialToGlobalaAsset(DataContainer* asset)
+{
+    if (!asset)
+    {
+        Debug::AddDebugMessage(DEBUG_ERROR, L"Data2::AddMaterialToGlobalaAsset: could not get asset element");
+        return nullptr;
+    }
+    auto* material = new DataContainer();
+    asset->AddChild(material);
+    return material;
+}
+
+void RegisterID(DataContainer* element)
+{
+    if (!element)
+    {
+        Debug::AddDebugMessage(DEBUG_ERROR, L"Data2::RegisterID: invalid argument");
+        return;
+    }
+    GetUnique(element);
+}
+
+std::int32_t GetCharacterCount()
+{
+    return static_cast<std::int32_t>(S().characters.size());
+}
+
+CharacterData* GetCharacter(std::int32_t index)
+{
+    if (index < 0 || index >= GetCharacterCount())
+    {
+        Debug::AddDebugMessage(DEBUG_ERROR, L"Data2::GetCharacter: index out of range");
+        return nullptr;
+    }
+    return S().characters[static_cast<std::size_t>(index)];
+}
+
+CharacterData* GetCharacter(const wchar_t* id)
+{
+    if (!id)
+    {
+        Debug::AddDebugMessage(DEBUG_ERROR, L"Data2::GetCharacter: invalid argument");
+        return nullptr;
+    }
+    for (CharacterData* character : S().characters)
+    {
+        if (Fields::Same(Fields::Value(character, L"id"), id))
+            return character;
+    }
+    return nullptr;
+}
+
+std::int32_t GetGlobalAssetCount()
+{
+    return static_cast<std::int32_t>(S().globalAssets.size());
+}
+
+DataContainer* GetGlobalAsset(std::int32_t index)
+{
+    if (index < 0 || index >= GetGlobalAssetCount())
+    {
+        Debug::AddDebugMessage(DEBUG_ERROR, L"Data2::GetGlobalAsset: index out of range");
+        return nullptr;
+    }
+    return S().globalAssets[static_cast<std::size_t>(index)];
+}
+
+DataContainer* GetGlobalAssetById(const wchar_t* id)
+{
+    if (!id)
+    {
+        Debug::AddDebugMessage(DEBUG_ERROR, L"Data2::GetGlobalAssetById: invalid argument");
+        return nullptr;
+    }
+    for (DataContainer* asset : S().globalAssets)
+    {
+        if (Fields::Same(Fields::Value(asset, L"id"), id))
+            return asset;
+    }
+    return nullptr;
+}
+
+DataContainer* GetGlobalAssetOf(const DataContainer* element)
+{
+    if (!element)
+        return nullptr;
+    const wchar_t* globalId = Fields::Value(element, L"globalID");
+    return globalId ? GetGlobalAssetById(globalId) : nullptr;
+}
+
+bool CheckAssetGlobal(const DataContainer* element)
+{
+    return element && Fields::Same(Fields::Value(element, L"type"), L"global");
+}
+
+bool GetGlobalAssetAndMaterial(std::int32_t unique, DataContainer** asset, DataContainer** material)
+{
+    for (DataContainer* globalAsset : S().globalAssets)
+    {
+        if (GetUnique(globalAsset) == unique)
+        {
+            if (asset)
+                *asset = globalAsset;
+            if (material)
+                *material = nullptr;
+            return true;
+        }
+        for (std::int32_t i = 0; i < globalAsset->GetChildCount(); ++i)
+        {
+            DataContainer* child = globalAsset->GetChild(i);
+            if (GetUnique(child) == unique)
+            {
+                if (asset)
+                    *asset = globalAsset;
+                if (material)
+                    *material = child;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+std::int32_t GetUnique(DataContainer* element)
+{
+    if (!element)
+    {
+        Debug::AddDebugMessage(DEBUG_ERROR, L"Data2::GetUnique: invalid argument");
+        return 0;
+    }
+    Store& store = S();
+    if (const auto it = store.elementToUnique.find(element); it != store.elementToUnique.end())
+        return it->second;
+    if (store.uniqueCounter > std::numeric_limits<std::int32_t>::max() - kUniqueStep)
+    {
+        Debug::AddDebugMessage(DEBUG_ERROR, L"Data2::GetUnique: no unique id left");
+        return 0;
+    }
+    store.uniqueCounter += kUniqueStep;
+    const std::int32_t unique = store.uniqueCounter;
+    store.uniqueToElement[unique] = element;
+    store.elementToUnique[element] = unique;
+    return unique;
+}
+
+const wchar_t* GetIdOfUnique(std::int32_t unique)
+{
+    const auto it = S().uniqueToElement.find(unique);
+    if (it == S().uniqueToElement.end())
+        return nullptr;
+    return Fields::Value(it->second, L"id");
+}
+
+bool IsGlobalAssetUnique(std::int32_t unique)
+{
+    const auto it = S().uniqueToElement.find(unique);
+    if (it == S().uniqueToElement.end())
+        return false;
+    for (const DataContainer* asset : S().globalAssets)
+    {
+        if (asset == it->second)
+            return true;
+    }
+    return false;
+}
+
+std::int32_t NextUnique()
+{
+    if (S().uniqueCounter > std::numeric_limits<std::int32_t>::max() - kUniqueStep)
+    {
+        Debug::AddDebugMessage(DEBUG_ERROR, L"Data2::NextUnique: no unique id left");
+        return 0;
+    }
+    S().uniqueCounter += kUniqueStep;
+    return S().uniqueCounter;
+}
+
+void ForgetElement(const DataContainer* element)
+{
+    if (storeDestroyed || !element)
+        return;
+    Store& store = S();
+    const auto it = store.elementToUnique.find(element);
+    if (it == store.elementToUnique.end())
+        return;
+    store.uniqueToElement.erase(it->second);
+    store.elementToUnique.erase(it);
+}
+
+void Reset()
+{
+    Store& store = S();
+    // Taken out of the store first, so that the destructors see a consistent store.
+    std::vector<CharacterData*> characters;
+    characters.swap(store.characters);
+    for (CharacterData* character : characters)
+        delete character;
+    std::vector<DataContainer*> globalAssets;
+    globalAssets.swap(store.globalAssets);
+    for (DataContainer* asset : globalAssets)
+        delete asset;
+    store.elementToUnique.clear();
+    store.uniqueToElement.clear();
+    store.uniqueCounter = kFirstCounter;
+    store.dataValid = false;
+}
+
+bool IsValid()
+{
+    return S().dataValid;
+}
+
+void SetValid(bool valid)
+{
+    if (valid)
+        Validate();
+    S().dataValid = valid;
+}
+
+void Validate()
+{
+    Debug::AddDebugMessage(DEBUG_INFO, L"validate data...");
+    ValidateGlobalAssets();
+    for (CharacterData* character : S().characters)
+    {
+        if (character)
+            ValidateCharacter(character);
+    }
+}
+
+void ValidateGlobalAssets()
+{
+    for (DataContainer* asset : S().globalAssets)
+    {
+        const wchar_t* folder = Fields::Value(asset, L"folder");
+        const wchar_t* repositoryPath = folder ? Settings::GetPath() : nullptr;
+        const bool available =
+            repositoryPath &&
+            DirectoryExists(RepositoryLayout::GlobalAssetFolder(repositoryPath, folder).c_str());
+        if (!available)
+            Debug::AddDebugMessage(DEBUG_INFO, L"set global asset invalid...");
+        asset->SetFastFlag(DataContainer::AVAILABLE, available);
+    }
+}
+
+void ValidateCharacter(CharacterData* character)
+{
+    if (!character)
+        return;
+    const wchar_t* characterFolder = Fields::Value(character, L"folder");
+    if (!characterFolder || !DirectoryExists(characterFolder))
+    {
+        character->SetFastFlag(DataContainer::AVAILABLE, false);
+        return;
+    }
+    character->SetFastFlag(DataContainer::AVAILABLE, true);
+    for (std::int32_t i = 0; i < character->GetCount(CharacterData::CLOTH); ++i)
+        ValidateElement(character->GetContainerElement(CharacterData::CLOTH, i), characterFolder);
+    for (std::int32_t i = 0; i < character->GetCount(CharacterData::POSES); ++i)
+        ValidateElement(character->GetContainerElement(CharacterData::POSES, i), characterFolder);
+    for (std::int32_t i = 0; i < character->GetCount(CharacterData::ASSETS); ++i)
+    {
+        DataContainer* asset = character->GetContainerElement(CharacterData::ASSETS, i);
+        if (CheckAssetGlobal(asset))
+        {
+            // An unresolved reference keeps the flag it has.
+            if (const DataContainer* globalAsset = GetGlobalAssetOf(asset))
+                asset->SetFastFlag(DataContainer::AVAILABLE,
+                                   globalAsset->GetFastFlag(DataContainer::AVAILABLE));
+        }
+        else
+        {
+            ValidateElement(asset, characterFolder);
+        }
+    }
+}
+
+bool ValidateElement(DataContainer* element, const wchar_t* characterFolder)
+{
+    if (!element || !characterFolder)
+        return false;
+    const wchar_t* folder = Fields::Value(element, L"folder");
+    const bool available =
+        folder && DirectoryExists(RepositoryLayout::ElementFolder(characterFolder, folder).c_str());
+    if (!available)
+        Debug::AddDebugMessage(DEBUG_INFO, L"set element invalid...");
+    element->SetFastFlag(DataContainer::AVAILABLE, available);
+    return available;
+}
+
+bool DirectoryExists(const wchar_t* path)
+{
+    if (!path)
+        return false;
+    const DWORD attributes = GetFileAttributesW(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+} // namespace ZANRET::Data2

@@ -1,0 +1,62 @@
+#include "repository/Utf16Order.h"
+
+#include <cstdint>
+
+namespace ZANRET
+{
+namespace
+{
+// Walks a wide text as the UTF-16 code units it would be stored as.
+class Utf16Units
+{
+public:
+    explicit Utf16Units(std::wstring_view text) : m_text(text) {}
+
+    // False at the end of the text.
+    bool Next(std::uint32_t& unit)
+    {
+        if (m_pendingTrail != 0)
+        {
+            unit = m_pendingTrail;
+            m_pendingTrail = 0;
+            return true;
+        }
+        if (m_index >= m_text.size())
+            return false;
+        const auto c = static_cast<std::uint32_t>(m_text[m_index++]);
+        if (c >= 0x10000 && c <= 0x10FFFF)
+        {
+            const std::uint32_t v = c - 0x10000;
+            unit = 0xD800 + (v >> 10);
+            m_pendingTrail = 0xDC00 + (v & 0x3FF);
+            return true;
+        }
+        // Values beyond Unicode cannot be stored in UTF-16; they sort after everything else.
+        unit = c;
+        return true;
+    }
+
+private:
+    std::wstring_view m_text;
+    std::size_t m_index = 0;
+    std::uint32_t m_pendingTrail = 0;
+};
+} // namespace
+
+int CompareUtf16(std::wstring_view left, std::wstring_view right)
+{
+    Utf16Units a(left);
+    Utf16Units b(right);
+    for (;;)
+    {
+        std::uint32_t ua = 0;
+        std::uint32_t ub = 0;
+        const bool hasA = a.Next(ua);
+        const bool hasB = b.Next(ub);
+        if (!hasA || !hasB)
+            return hasA ? 1 : (hasB ? -1 : 0);
+        if (ua != ub)
+            return ua < ub ? -1 : 1;
+    }
+}
+} // namespace ZANRET
