@@ -383,6 +383,12 @@ void CharacterData::SetContainerName(CONTAINER which, const wchar_t* text)
         name->append(text);
 }
 
+void CharacterData::ClearContainerName(CONTAINER which)
+{
+    if (std::wstring* name = ContainerName(which))
+        name->clear();
+}
+
 const AssetMatrixElement* CharacterData::FindAssetMatrixElement(const wchar_t* poseId,
                                                                 const wchar_t* assetId) const
 {

@@ -75,6 +75,8 @@ public:
     // Display names of the skins, cloth and poses lists; null (or no change) for other values.
     const wchar_t* GetContainerName(CONTAINER which) const;
     void SetContainerName(CONTAINER which, const wchar_t* name);
+    // Empties the display name, so that the next SetContainerName replaces it.
+    void ClearContainerName(CONTAINER which);
 
     // Borrowed until the next record is appended.
     const AssetMatrixElement* FindAssetMatrixElement(const wchar_t* poseId, const wchar_t* assetId) const;
