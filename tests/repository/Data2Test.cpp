@@ -1,0 +1,288 @@
+#include "repository/Data2.h"
+#include "LocalAppData.h"
+#include "MessageLog.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace ZANRET;
+
+namespace
+{
+DataContainer* AddElement(CharacterData* character, CharacterData::CONTAINER which, const wchar_t* id,
+                          const wchar_t* folder)
+{
+    DataContainer* element = character->GetContainerElement(which, character->AddContainerElement(which));
+    element->SetData(L"id", id);
+    if (folder)
+        element->SetData(L"folder", folder);
+    return element;
+}
+
+DataContainer* AddGlobal(const wchar_t* id, const wchar_t* folder)
+{
+    DataContainer* asset = Data2::GetGlobalAsset(Data2::AddGlobalAsset());
+    asset->SetData(L"id", id);
+    if (folder)
+        asset->SetData(L"folder", folder);
+    return asset;
+}
+
+bool Available(const DataContainer* element)
+{
+    return element->GetFastFlag(DataContainer::AVAILABLE);
+}
+} // namespace
+
+TEST(Data2, UniqueIdsCountByTenAndRestartAfterReset)
+{
+    CleanModel clean;
+    MessageLog log;
+    CharacterData* character = Data2::GetCharacter(Data2::AddCharacter());
+    ASSERT_NE(character, nullptr);
+    DataContainer* skin = AddElement(character, CharacterData::SKINS, L"s", nullptr);
+    EXPECT_EQ(Data2::GetUnique(character), 1010);
+    EXPECT_EQ(Data2::GetUnique(skin), 1020);
+    EXPECT_EQ(Data2::GetUnique(character), 1010);
+
+    EXPECT_EQ(Data2::GetUnique(nullptr), 0);
+    EXPECT_TRUE(log.Only(DEBUG_ERROR, L"Data2::GetUnique: invalid argument"));
+    log.Clear();
+    Data2::RegisterID(nullptr);
+    EXPECT_TRUE(log.Only(DEBUG_ERROR, L"Data2::RegisterID: invalid argument"));
+
+    EXPECT_EQ(Data2::GetIdOfUnique(0), nullptr);
+    EXPECT_EQ(Data2::GetIdOfUnique(1030), nullptr);
+    EXPECT_EQ(Data2::GetIdOfUnique(1015), nullptr);
+    EXPECT_STREQ(Data2::GetIdOfUnique(1020), L"s");
+    DataContainer* pose = AddElement(character, CharacterData::POSES, L"p", nullptr);
+    Data2::RegisterID(pose);
+    EXPECT_EQ(Data2::GetUnique(pose), 1030);
+    EXPECT_EQ(Data2::NextUnique(), 1040);
+    EXPECT_EQ(Data2::GetUnique(AddElement(character, CharacterData::POSES, L"q", nullptr)), 1050);
+
+    Data2::Reset();
+    Data2::Reset();
+    EXPECT_EQ(Data2::GetCharacterCount(), 0);
+    EXPECT_EQ(Data2::GetIdOfUnique(1010), nullptr);
+    const int index = Data2::AddCharacterWithId(L"Anna", L"anna", L"http://shop");
+    EXPECT_EQ(index, 0);
+    CharacterData* anna = Data2::GetCharacter(index);
+    EXPECT_EQ(Data2::GetUnique(anna), 1010);
+    bool found = false;
+    EXPECT_STREQ(anna->GetData(L"name", &found), L"Anna");
+    EXPECT_STREQ(anna->GetData(L"url", &found), L"http://shop");
+    EXPECT_STREQ(Data2::GetIdOfUnique(1010), L"anna");
+}
+
+TEST(Data2, CharactersAndGlobalAssetsByIndexAndId)
+{
+    CleanModel clean;
+    MessageLog log;
+    EXPECT_EQ(Data2::AddCharacter(), 0);
+    EXPECT_EQ(Data2::AddCharacter(), 1);
+    EXPECT_EQ(Data2::AddCharacter(), 2);
+    Data2::GetCharacter(0)->SetData(L"id", L"same");
+    Data2::GetCharacter(2)->SetData(L"id", L"same");
+    EXPECT_EQ(Data2::GetCharacterCount(), 3);
+    log.Clear();
+    EXPECT_EQ(Data2::GetCharacter(-1), nullptr);
+    EXPECT_TRUE(log.Only(DEBUG_ERROR, L"Data2::GetCharacter: index out of range"));
+    log.Clear();
+    EXPECT_EQ(Data2::GetCharacter(3), nullptr);
+    EXPECT_TRUE(log.Only(DEBUG_ERROR, L"Data2::GetCharacter: index out of range"));
+    log.Clear();
+    EXPECT_EQ(Data2::GetCharacter(static_cast<const wchar_t*>(nullptr)), nullptr);
+    EXPECT_TRUE(log.Only(DEBUG_ERROR, L"Data2::GetCharacter: invalid argument"));
+    EXPECT_EQ(Data2::GetCharacter(L"same"), Data2::GetCharacter(0));
+    EXPECT_EQ(Data2::GetCharacter(L"Same"), nullptr);
+    EXPECT_EQ(Data2::GetCharacter(L""), nullptr);
+    Data2::GetCharacter(1)->SetData(L"id", L"");
+    EXPECT_EQ(Data2::GetCharacter(L""), Data2::GetCharacter(1));
+
+    DataContainer* hat = AddGlobal(L"hat", nullptr);
+    EXPECT_EQ(Data2::GetGlobalAssetCount(), 1);
+    log.Clear();
+    EXPECT_EQ(Data2::GetGlobalAsset(1), nullptr);
+    EXPECT_TRUE(log.Only(DEBUG_ERROR, L"Data2::GetGlobalAsset: index out of range"));
+    log.Clear();
+    EXPECT_EQ(Data2::GetGlobalAssetById(nullptr), nullptr);
+    EXPECT_EQ(log.CountOfType(DEBUG_ERROR), 1);
+    EXPECT_EQ(Data2::GetGlobalAssetById(L"hat"), hat);
+    log.Clear();
+    EXPECT_EQ(Data2::AddMaterialToGlobalaAsset(nullptr), nullptr);
+    EXPECT_TRUE(log.Only(DEBUG_ERROR, L"Data2::AddMaterialToGlobalaAsset: could not get asset element"));
+    DataContainer* material = Data2::AddMaterialToGlobalaAsset(hat);
+    ASSERT_EQ(hat->GetChildCount(), 1);
+    EXPECT_EQ(hat->GetChild(0), material);
+
+    DataContainer reference;
+    EXPECT_EQ(Data2::GetGlobalAssetOf(nullptr), nullptr);
+    EXPECT_EQ(Data2::GetGlobalAssetOf(&reference), nullptr);
+    reference.SetData(L"globalID", L"hat");
+    EXPECT_EQ(Data2::GetGlobalAssetOf(&reference), hat);
+    reference.SetData(L"globalID", L"cap");
+    EXPECT_EQ(Data2::GetGlobalAssetOf(&reference), nullptr);
+    EXPECT_FALSE(Data2::CheckAssetGlobal(nullptr));
+    EXPECT_FALSE(Data2::CheckAssetGlobal(&reference));
+    reference.SetData(L"type", L"Global");
+    EXPECT_FALSE(Data2::CheckAssetGlobal(&reference));
+    reference.SetData(L"type", L"global");
+    EXPECT_TRUE(Data2::CheckAssetGlobal(&reference));
+}
+
+TEST(Data2, GlobalAssetAndMaterialByUnique)
+{
+    CleanModel clean;
+    CharacterData* character = Data2::GetCharacter(Data2::AddCharacter());
+    DataContainer* own = AddElement(character, CharacterData::ASSETS, L"own", nullptr);
+    const int ownUnique = Data2::GetUnique(own);
+    DataContainer* first = AddGlobal(L"g1", nullptr);
+    DataContainer* second = AddGlobal(L"g2", nullptr);
+    DataContainer* material = Data2::AddMaterialToGlobalaAsset(second);
+    const int materialUnique = Data2::GetUnique(material);
+    const int secondUnique = Data2::GetUnique(second);
+
+    DataContainer* asset = nullptr;
+    DataContainer* outMaterial = first;
+    EXPECT_TRUE(Data2::GetGlobalAssetAndMaterial(materialUnique, &asset, &outMaterial));
+    EXPECT_EQ(asset, second);
+    EXPECT_EQ(outMaterial, material);
+    EXPECT_TRUE(Data2::GetGlobalAssetAndMaterial(secondUnique, &asset, &outMaterial));
+    EXPECT_EQ(asset, second);
+    EXPECT_EQ(outMaterial, nullptr);
+
+    DataContainer* untouched = own;
+    DataContainer* untouchedMaterial = own;
+    EXPECT_FALSE(Data2::GetGlobalAssetAndMaterial(ownUnique, &untouched, &untouchedMaterial));
+    EXPECT_EQ(untouched, own);
+    EXPECT_EQ(untouchedMaterial, own);
+    // The walk registered the first global asset on its way.
+    EXPECT_NE(Data2::GetUnique(first), 0);
+
+    EXPECT_TRUE(Data2::IsGlobalAssetUnique(secondUnique));
+    EXPECT_FALSE(Data2::IsGlobalAssetUnique(materialUnique));
+    EXPECT_FALSE(Data2::IsGlobalAssetUnique(ownUnique));
+    EXPECT_FALSE(Data2::IsGlobalAssetUnique(0));
+}
+
+TEST(Data2, DeletedElementsLeaveNoEntryBehind)
+{
+    CleanModel clean;
+    CharacterData* character = Data2::GetCharacter(Data2::AddCharacter());
+    const int characterUnique = Data2::GetUnique(character);
+    int lastUnique = characterUnique;
+    // Many short-lived elements, so that the allocator hands a freed address out again.
+    for (int i = 0; i < 50; ++i)
+    {
+        auto* temporary = new DataContainer();
+        temporary->SetData(L"id", L"gone");
+        const int unique = Data2::GetUnique(temporary);
+        delete temporary;
+        EXPECT_EQ(Data2::GetIdOfUnique(unique), nullptr);
+        auto* next = new DataContainer();
+        next->SetData(L"id", L"new");
+        const int nextUnique = Data2::GetUnique(next);
+        EXPECT_GT(nextUnique, lastUnique);
+        EXPECT_NE(nextUnique, unique);
+        EXPECT_STREQ(Data2::GetIdOfUnique(nextUnique), L"new");
+        lastUnique = nextUnique;
+        delete next;
+    }
+    EXPECT_EQ(Data2::GetUnique(character), characterUnique);
+}
+
+TEST(Data2, ValidationAgainstTheDisk)
+{
+    CleanModel clean;
+    TempFolder appData;
+    LocalAppData localAppData(appData.Path());
+    TempFolder repository;
+    repository.MakeFolder("anna/jeans");
+    repository.MakeFolder("anna/standing");
+    repository.MakeFolder("anna/cap");
+    repository.MakeFolder("global_assets/bag");
+    repository.WriteFile("global_assets/file", "not a folder");
+    repository.WriteFile("anna/notafolder", "x");
+    ASSERT_TRUE(Settings::LoadSettings());
+    ASSERT_TRUE(Settings::SetPath(repository.WidePath().c_str()));
+
+    DataContainer* bag = AddGlobal(L"bag", L"bag");
+    DataContainer* noFolder = AddGlobal(L"nofolder", nullptr);
+    DataContainer* file = AddGlobal(L"file", L"file");
+
+    const std::wstring annaFolder = repository.WidePath() + L"\\anna";
+    CharacterData* anna = Data2::GetCharacter(Data2::AddCharacter());
+    anna->SetData(L"folder", annaFolder.c_str());
+    DataContainer* jeans = AddElement(anna, CharacterData::CLOTH, L"jeans", L"jeans");
+    DataContainer* missingCloth = AddElement(anna, CharacterData::CLOTH, L"skirt", L"skirt");
+    DataContainer* standing = AddElement(anna, CharacterData::POSES, L"standing", L"standing");
+    DataContainer* filePose = AddElement(anna, CharacterData::POSES, L"sitting", L"notafolder");
+    DataContainer* cap = AddElement(anna, CharacterData::ASSETS, L"cap", L"cap");
+    DataContainer* noFolderAsset = AddElement(anna, CharacterData::ASSETS, L"scarf", nullptr);
+    DataContainer* bagRef = AddElement(anna, CharacterData::ASSETS, L"bagref", nullptr);
+    bagRef->SetData(L"type", L"global");
+    bagRef->SetData(L"globalID", L"bag");
+    DataContainer* danglingRef = AddElement(anna, CharacterData::ASSETS, L"ghost", L"cap");
+    danglingRef->SetData(L"type", L"global");
+    danglingRef->SetData(L"globalID", L"nothing");
+    DataContainer* noFolderRef = AddElement(anna, CharacterData::ASSETS, L"nf", L"cap");
+    noFolderRef->SetData(L"type", L"global");
+    noFolderRef->SetData(L"globalID", L"nofolder");
+    DataContainer* skin = AddElement(anna, CharacterData::SKINS, L"pale", L"jeans");
+    DataContainer* category = AddElement(anna, CharacterData::CATEGORIES, L"hats", L"jeans");
+
+    CharacterData* gone = Data2::GetCharacter(Data2::AddCharacter());
+    gone->SetData(L"folder", (repository.WidePath() + L"\\gone").c_str());
+    DataContainer* goneCloth = AddElement(gone, CharacterData::CLOTH, L"jeans", L"..\\anna\\jeans");
+    CharacterData* noFolderCharacter = Data2::GetCharacter(Data2::AddCharacter());
+    const int uniqueBefore = Data2::GetUnique(jeans);
+
+    MessageLog log;
+    EXPECT_FALSE(Data2::IsValid());
+    Data2::SetValid(true);
+    EXPECT_TRUE(Data2::IsValid());
+    ASSERT_FALSE(log.Messages().empty());
+    EXPECT_EQ(log.Messages()[0].type, DEBUG_INFO);
+    EXPECT_EQ(log.Messages()[0].text, L"validate data...");
+    EXPECT_EQ(log.Count(DEBUG_INFO, L"set global asset invalid..."), 2);
+
+    EXPECT_TRUE(Available(bag));
+    EXPECT_FALSE(Available(noFolder));
+    EXPECT_FALSE(Available(file));
+    EXPECT_TRUE(Available(anna));
+    EXPECT_TRUE(Available(jeans));
+    EXPECT_FALSE(Available(missingCloth));
+    EXPECT_TRUE(Available(standing));
+    EXPECT_FALSE(Available(filePose));
+    EXPECT_TRUE(Available(cap));
+    EXPECT_FALSE(Available(noFolderAsset));
+    EXPECT_TRUE(Available(bagRef));
+    // An unresolved reference is not tested against its own folder.
+    EXPECT_FALSE(Available(danglingRef));
+    EXPECT_FALSE(Available(noFolderRef));
+    EXPECT_FALSE(Available(skin));
+    EXPECT_FALSE(Available(category));
+    EXPECT_FALSE(Available(gone));
+    EXPECT_FALSE(Available(goneCloth));
+    EXPECT_FALSE(Available(noFolderCharacter));
+
+    EXPECT_TRUE(Data2::ValidateElement(jeans, annaFolder.c_str()));
+    EXPECT_FALSE(Data2::ValidateElement(nullptr, annaFolder.c_str()));
+    EXPECT_FALSE(Data2::ValidateElement(jeans, nullptr));
+    EXPECT_TRUE(Available(jeans));
+    Data2::ValidateCharacter(nullptr);
+
+    EXPECT_TRUE(Data2::DirectoryExists(annaFolder.c_str()));
+    EXPECT_FALSE(Data2::DirectoryExists((annaFolder + L"\\notafolder").c_str()));
+    EXPECT_FALSE(Data2::DirectoryExists(nullptr));
+
+    Data2::SetValid(false);
+    EXPECT_FALSE(Data2::IsValid());
+    EXPECT_EQ(Data2::GetCharacterCount(), 3);
+    EXPECT_EQ(Data2::GetUnique(jeans), uniqueBefore);
+    Data2::Reset();
+    EXPECT_EQ(Data2::GetCharacterCount(), 0);
+    EXPECT_EQ(Data2::GetGlobalAssetCount(), 0);
+    EXPECT_FALSE(Data2::IsValid());
+}
