@@ -38,6 +38,11 @@ bool storeDestroyed = false;
 Store::~Store()
 {
     storeDestroyed = true;
+    // Normally Reset has emptied the store already (the plug-in's stop runs it).
+    for (CharacterData* character : characters)
+        delete character;
+    for (DataContainer* asset : globalAssets)
+        delete asset;
 }
 
 Store& S()

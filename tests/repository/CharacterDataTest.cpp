@@ -223,6 +223,10 @@ TEST(CharacterData, ContainerNamesAppendUnderTheirOwnValue)
     EXPECT_STREQ(character.GetContainerName(CharacterData::SKINS), L"Skins");
     EXPECT_EQ(character.GetContainerName(CharacterData::CATEGORIES), nullptr);
     EXPECT_EQ(character.GetContainerName(CharacterData::ASSETS), nullptr);
+    character.ClearContainerName(CharacterData::SKINS);
+    character.SetContainerName(CharacterData::SKINS, L"Looks");
+    EXPECT_STREQ(character.GetContainerName(CharacterData::SKINS), L"Looks");
+    EXPECT_STREQ(character.GetContainerName(CharacterData::CLOTH), L"Outfits");
 }
 
 TEST(CharacterData, AssetMatrixRecords)
