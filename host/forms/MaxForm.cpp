@@ -2,6 +2,8 @@
 
 #include "hostforms/HostWindow.h"
 
+#include "ChildControl.h"
+
 namespace hostforms
 {
 MaxForm::MaxForm()
@@ -31,15 +33,7 @@ void MaxForm::AddControl(QWidget* control, Anchors anchors)
     {
         return;
     }
-    const bool hiddenByCode = control->isHidden() && control->testAttribute(Qt::WA_WState_ExplicitShowHide);
-    if (control->parentWidget() != this)
-    {
-        control->setParent(this);
-    }
-    if (!hiddenByCode)
-    {
-        control->show();
-    }
+    PutChildControl(this, control);
     SetAnchor(control, anchors);
 }
 
