@@ -1,0 +1,15 @@
+#pragma once
+// Writes a sample repository's catalogue, zanret.xml, as UTF-8 XML.
+
+#include "SampleRepository.h"
+
+#include <string>
+
+namespace ZANRET::Samples
+{
+// The whole catalogue text.
+std::string CatalogueText(const Repository& repository);
+
+// Text escaped for an XML attribute value in double quotes.
+std::string EscapeAttribute(const std::string& text);
+} // namespace ZANRET::Samples
