@@ -18,9 +18,12 @@ function(zanret_add_test name)
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   include(GoogleTest)
+  # gtest_discover_tests splits a list-valued ENVIRONMENT property into separate properties, so
+  # only the first variable would arrive; each test runs through `cmake -E env` instead.
+  set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR
+    "${CMAKE_COMMAND};-E;env;QT_QPA_PLATFORM=offscreen;ZANRET_SAMPLES=${CMAKE_BINARY_DIR}/samples")
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZANRET_SAMPLES=${CMAKE_BINARY_DIR}/samples"
-               TIMEOUT 300)
+    PROPERTIES TIMEOUT 300)
 endfunction()
