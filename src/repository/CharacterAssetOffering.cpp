@@ -8,8 +8,6 @@
 #include "repository/Fields.h"
 #include "repository/Selection2.h"
 
-#include <cwchar>
-
 namespace ZANRET
 {
 DataContainer* CharacterData::SelectedCloth() const

@@ -7,7 +7,6 @@
 #include "win32/fileapi.h"
 #include "win32/stdlib.h"
 
-#include <cwchar>
 #include <new>
 
 namespace ZANRET

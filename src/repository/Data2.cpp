@@ -7,7 +7,6 @@
 
 #include "win32/fileapi.h"
 
-#include <cwchar>
 #include <limits>
 #include <map>
 #include <new>
@@ -50,7 +49,6 @@ Store& S()
     static Store store;
     return store;
 }
-
 } // namespace
 
 std::int32_t AddCharacter()

@@ -369,22 +369,3 @@ TEST(CharacterData, ValidateClothsDropsClothsWithoutPreview)
     homeless.ValidateCloths();
     EXPECT_EQ(homeless.GetCount(CharacterData::CLOTH), 0);
 }
-
-TEST(CharacterData, ExplicitAddersStoreTheirFields)
-{
-    CleanModel clean;
-    CharacterData character;
-    character.AddSkin(L"s", L"Skin", L"s.png", L"u");
-    character.AddCloth(L"c", L"Cloth", L"cf", L"u");
-    character.AddPose(L"p", L"Pose", L"pf", L"u");
-    character.AddCategory(L"k", L"Hats", L"multiple", L"true");
-    character.AddAsset(L"a", L"Cap", L"specific", L"af", L"k", L"u");
-    bool found = false;
-    EXPECT_STREQ(character.GetSkin(L"s")->GetData(L"preview", &found), L"s.png");
-    EXPECT_EQ(character.GetCloth(L"c")->GetChildCount(), 0);
-    EXPECT_STREQ(character.GetPose(L"p")->GetData(L"folder", &found), L"pf");
-    EXPECT_TRUE(CharacterData::IsMultipleSelection(character.GetCategoryById(L"k")));
-    EXPECT_TRUE(CharacterData::IsRequired(character.GetCategoryById(L"k")));
-    EXPECT_EQ(character.GetCategory(character.GetAsset(L"a")), character.GetCategoryById(L"k"));
-    EXPECT_TRUE(CharacterData::IsSpecificAsset(character.GetAsset(L"a")));
-}
