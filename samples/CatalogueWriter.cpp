@@ -1,5 +1,7 @@
 #include "CatalogueWriter.h"
 
+#include "XmlEscape.h"
+
 #include <charconv>
 #include <utility>
 
@@ -168,47 +170,6 @@ void WriteCharacter(XmlOut& out, const Character& c)
     out.Close("character");
 }
 } // namespace
-
-std::string EscapeAttribute(const std::string& text)
-{
-    std::string escaped;
-    escaped.reserve(text.size());
-    for (char ch : text)
-    {
-        switch (ch)
-        {
-        case '&':
-            escaped += "&amp;";
-            break;
-        case '<':
-            escaped += "&lt;";
-            break;
-        case '>':
-            escaped += "&gt;";
-            break;
-        case '"':
-            escaped += "&quot;";
-            break;
-        case '\'':
-            escaped += "&apos;";
-            break;
-        case '\t':
-            escaped += "&#9;";
-            break;
-        case '\n':
-            escaped += "&#10;";
-            break;
-        case '\r':
-            escaped += "&#13;";
-            break;
-        default:
-            // Other control characters cannot stand in XML 1.0 at all; drop them.
-            if (static_cast<unsigned char>(ch) >= 0x20)
-                escaped += ch;
-        }
-    }
-    return escaped;
-}
 
 std::string CatalogueText(const Repository& repository)
 {

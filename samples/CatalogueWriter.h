@@ -9,7 +9,4 @@ namespace ZANRET::Samples
 {
 // The whole catalogue text.
 std::string CatalogueText(const Repository& repository);
-
-// Text escaped for an XML attribute value in double quotes.
-std::string EscapeAttribute(const std::string& text);
 } // namespace ZANRET::Samples

@@ -1,6 +1,7 @@
 #include "RepositoryWriter.h"
 
 #include "CatalogueWriter.h"
+#include "MaterialLibraryWriter.h"
 #include "Meshes.h"
 
 #include <QBuffer>
@@ -164,7 +165,18 @@ void RepositoryWriter::WriteAssetFolder(const Character* c, const fs::path& fold
     }
 }
 
-void RepositoryWriter::WriteLibraries(const fs::path&, const std::vector<MaterialLibrary>&) {}
+void RepositoryWriter::WriteLibraries(const fs::path& base, const std::vector<MaterialLibrary>& libraries)
+{
+    for (const MaterialLibrary& library : libraries)
+    {
+        const fs::path file = DiskPath(base, library.path);
+        // A library belongs in a folder the content already has; making one here would hide a
+        // mistake in the content.
+        if (m_error.empty() && !fs::is_directory(file.parent_path()))
+            Fail("no folder for library " + file.string());
+        WriteText(file, LibraryText(library));
+    }
+}
 
 void RepositoryWriter::WriteTextures(const Repository& repository)
 {

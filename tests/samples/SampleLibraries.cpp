@@ -1,0 +1,168 @@
+#include "SampleLibraries.h"
+
+#include <libxml/parser.h>
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+namespace
+{
+std::string Attribute(xmlNodePtr node, const char* name)
+{
+    xmlChar* value = xmlGetProp(node, reinterpret_cast<const xmlChar*>(name));
+    std::string text = value != nullptr ? reinterpret_cast<const char*>(value) : "";
+    xmlFree(value);
+    return text;
+}
+
+bool Is(xmlNodePtr node, const char* name)
+{
+    return node != nullptr && node->type == XML_ELEMENT_NODE &&
+           std::strcmp(reinterpret_cast<const char*>(node->name), name) == 0;
+}
+
+std::vector<xmlNodePtr> Children(xmlNodePtr node, const char* name = nullptr)
+{
+    std::vector<xmlNodePtr> children;
+    for (xmlNodePtr child = node->children; child != nullptr; child = child->next)
+    {
+        if (child->type == XML_ELEMENT_NODE && (name == nullptr || Is(child, name)))
+            children.push_back(child);
+    }
+    return children;
+}
+
+void WalkMaterial(xmlNodePtr material, FoundMaterial& found, int depth);
+
+// As the builder's bitmap walk: a bitmap ends the walk; any other map is followed only through
+// its parameters of type map.
+void WalkMap(xmlNodePtr map, FoundMaterial& found, int depth)
+{
+    if (Is(map, "bitmap"))
+    {
+        found.bitmaps.push_back(Attribute(map, "file"));
+        found.nestedBitmap = found.nestedBitmap || depth > 0;
+        return;
+    }
+    for (xmlNodePtr param : Children(map, "param"))
+    {
+        if (Attribute(param, "type") == "map")
+        {
+            for (xmlNodePtr inner : Children(param))
+                WalkMap(inner, found, depth + 1);
+        }
+    }
+}
+
+void WalkMaterial(xmlNodePtr material, FoundMaterial& found, int depth)
+{
+    const std::string materialClass = Attribute(material, "class");
+    if (materialClass == "multi")
+    {
+        for (xmlNodePtr sub : Children(material, "sub"))
+        {
+            for (xmlNodePtr inner : Children(sub, "material"))
+                WalkMaterial(inner, found, depth);
+        }
+        return;
+    }
+    for (xmlNodePtr slot : Children(material, "slot"))
+    {
+        for (xmlNodePtr map : Children(slot))
+            WalkMap(map, found, 0);
+    }
+    for (xmlNodePtr param : Children(material, "param"))
+    {
+        const std::string type = Attribute(param, "type");
+        if (materialClass == "unitScaled" && Attribute(param, "id") == "22")
+            found.scaledParameter = true;
+        for (xmlNodePtr inner : Children(param))
+        {
+            if (type == "material")
+                WalkMaterial(inner, found, depth + 1);
+            else if (type == "map")
+                WalkMap(inner, found, 0);
+        }
+    }
+}
+} // namespace
+
+std::optional<FoundMaterial> FindMaterial(const std::filesystem::path& root,
+                                          const std::vector<std::string>& libraries, const std::string& name)
+{
+    for (const std::string& library : libraries)
+    {
+        const std::filesystem::path file = root / library;
+        if (!std::filesystem::is_regular_file(file))
+            continue;
+        xmlDocPtr document = xmlReadFile(file.c_str(), nullptr, XML_PARSE_NONET | XML_PARSE_NOBLANKS);
+        if (document == nullptr)
+            continue;
+        std::optional<FoundMaterial> result;
+        xmlNodePtr top = xmlDocGetRootElement(document);
+        if (Is(top, "materialLibrary"))
+        {
+            for (xmlNodePtr material : Children(top, "material"))
+            {
+                if (Attribute(material, "name") != name)
+                    continue;
+                FoundMaterial found;
+                found.library = library;
+                found.materialClass = Attribute(material, "class");
+                if (found.materialClass.empty())
+                    found.materialClass = "standard";
+                WalkMaterial(material, found, 0);
+                result = found;
+                break;
+            }
+        }
+        xmlFreeDoc(document);
+        if (result)
+            return result;
+    }
+    return std::nullopt;
+}
+
+std::string FileNameOf(const std::string& path)
+{
+    const std::size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool IsReadableMesh(const std::filesystem::path& file, float& height)
+{
+    std::ifstream in(file);
+    std::size_t vertices = 0, faces = 0;
+    float low = 0, high = 0;
+    for (std::string line; std::getline(in, line);)
+    {
+        std::istringstream words(line);
+        std::string kind;
+        words >> kind;
+        if (kind == "v")
+        {
+            float x, y, z;
+            if (!(words >> x >> y >> z))
+                return false;
+            low = vertices == 0 ? z : std::min(low, z);
+            high = vertices == 0 ? z : std::max(high, z);
+            ++vertices;
+        }
+        else if (kind == "f")
+        {
+            int corners = 0;
+            for (long index; words >> index; ++corners)
+            {
+                if (index == 0 || index > static_cast<long>(vertices) || -index > static_cast<long>(vertices))
+                    return false;
+            }
+            if (corners < 3 || !words.eof())
+                return false;
+            ++faces;
+        }
+    }
+    height = high - low;
+    return faces > 0;
+}

@@ -1,0 +1,34 @@
+#pragma once
+// Follows the builder's material search through a generated repository's libraries, read with
+// libxml2, and lists the bitmaps that the builder's texture walk would re-point.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct FoundMaterial
+{
+    // The library it was found in, relative to the repository, with "/".
+    std::string library;
+    // The material's class attribute ("standard" when absent).
+    std::string materialClass;
+    // Every bitmap path the walk reaches, as the library records it.
+    std::vector<std::string> bitmaps;
+    // The walk passed a parameter 22 on a unit-scaled material.
+    bool scaledParameter = false;
+    // A bitmap was reached through a map held by a parameter of another map.
+    bool nestedBitmap = false;
+};
+
+// The first of the libraries (paths relative to root, with "/") that loads and holds a top-level
+// material of that name.
+std::optional<FoundMaterial> FindMaterial(const std::filesystem::path& root,
+                                          const std::vector<std::string>& libraries, const std::string& name);
+
+// The file name and extension of a recorded path, whatever its separators.
+std::string FileNameOf(const std::string& path);
+
+// True when the file holds the mesh subset the stand-in reads: at least one face, well-formed
+// vertex and face lines, and no index outside the vertices. height gets the extent along z.
+bool IsReadableMesh(const std::filesystem::path& file, float& height);
