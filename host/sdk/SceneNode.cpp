@@ -1,0 +1,343 @@
+#include "SceneNode.h"
+
+#include "HostState.h"
+
+#include <algorithm>
+
+namespace hostsdk
+{
+namespace
+{
+ULONG g_nextHandle = 1;
+
+// Tells the plug-ins that node, and every node below it, is about to leave the scene.
+void AnnounceRemoval(SceneNode* node)
+{
+    std::vector<SceneNode*> leaving{node};
+    CollectDescendants(node, leaving);
+    std::vector<NodeRef> keep(leaving.begin(), leaving.end());
+    for (SceneNode* n : leaving)
+        BroadcastNotification(NOTIFY_SCENE_PRE_DELETED_NODE, static_cast<INode*>(n));
+}
+} // namespace
+
+void CollectDescendants(SceneNode* node, std::vector<SceneNode*>& out)
+{
+    for (const NodeRef& child : node->Children())
+    {
+        out.push_back(child.get());
+        CollectDescendants(child.get(), out);
+    }
+}
+
+SceneNode::SceneNode(bool isRoot) : m_handle(g_nextHandle++), m_isRoot(isRoot)
+{
+    if (!isRoot)
+        m_layer = State().layers.DefaultLayer();
+}
+
+SceneNode::~SceneNode()
+{
+    // Children that something else still holds are no longer below this node.
+    for (NodeRef& child : m_children)
+        if (child && child->m_parent == this)
+            child->m_parent = nullptr;
+}
+
+void SceneNode::HostReleaseHold()
+{
+    if (--m_holds <= 0)
+        delete this;
+}
+
+template <class T> void SceneNode::Change(T SceneNode::*field, T value)
+{
+    if (theHold.Holding())
+    {
+        NodeRef self(this);
+        theHold.Put([self, field, old = this->*field] { self.get()->*field = old; },
+                    [self, field, value] { self.get()->*field = value; });
+    }
+    this->*field = std::move(value);
+}
+
+bool SceneNode::IsInScene()
+{
+    const SceneNode* n = this;
+    while (n && !n->m_isRoot)
+        n = n->m_parent;
+    return n != nullptr;
+}
+
+bool SceneNode::IsAncestorOf(const SceneNode* node) const
+{
+    for (const SceneNode* n = node ? node->m_parent : nullptr; n; n = n->m_parent)
+        if (n == this)
+            return true;
+    return false;
+}
+
+void SceneNode::SetName(const MCHAR* name)
+{
+    Change(&SceneNode::m_name, std::basic_string<MCHAR>(name ? name : _M("")));
+}
+
+Matrix3 SceneNode::World() const
+{
+    if (m_isRoot || !m_parent)
+        return m_local;
+    return m_local * m_parent->World();
+}
+
+Matrix3 SceneNode::GetNodeTM(TimeValue, Interval* valid)
+{
+    if (valid)
+        *valid = FOREVER;
+    return World();
+}
+
+void SceneNode::SetNodeTM(TimeValue, Matrix3& tm)
+{
+    if (m_isRoot)
+        return;
+    const Matrix3 parentWorld = m_parent ? m_parent->World() : Matrix3();
+    SetLocalTM(tm * Inverse(parentWorld));
+}
+
+void SceneNode::SetLocalTM(const Matrix3& tm)
+{
+    Change(&SceneNode::m_local, tm);
+}
+
+void SceneNode::SetObjectOffset(const Matrix3& offset)
+{
+    Change(&SceneNode::m_objectOffset, offset);
+}
+
+Matrix3 SceneNode::GetObjectTM(TimeValue, Interval* valid)
+{
+    if (valid)
+        *valid = FOREVER;
+    return m_objectOffset * World();
+}
+
+void SceneNode::Move(TimeValue t, const Matrix3& tmAxis, const Point3& val, BOOL, BOOL affectKids,
+                     int pivMode, BOOL)
+{
+    if (m_isRoot)
+        return;
+    const Point3 offset = VectorTransform(tmAxis, val);
+    const Matrix3 world = World();
+    const Matrix3 objectWorld = GetObjectTM(t);
+    if (pivMode == PIV_OBJECT_ONLY)
+    {
+        Matrix3 moved = objectWorld;
+        moved.Translate(offset);
+        SetObjectOffset(moved * Inverse(world));
+        return;
+    }
+    const bool keepKids = pivMode == PIV_PIVOT_ONLY || !affectKids;
+    std::vector<std::pair<NodeRef, Matrix3>> kids;
+    if (keepKids)
+        for (const NodeRef& child : m_children)
+            kids.emplace_back(child, child->World());
+    Matrix3 moved = world;
+    moved.Translate(offset);
+    SetNodeTM(t, moved);
+    if (pivMode == PIV_PIVOT_ONLY)
+        SetObjectOffset(objectWorld * Inverse(moved));
+    for (auto& [child, childWorld] : kids)
+        child->SetNodeTM(t, childWorld);
+}
+
+INode* SceneNode::GetChildNode(int i)
+{
+    if (i < 0 || i >= NumberOfChildren())
+        return nullptr;
+    return m_children[static_cast<size_t>(i)].get();
+}
+
+void SceneNode::AttachChild(INode* childNode, int keepTM)
+{
+    SceneNode* child = AsSceneNode(childNode);
+    if (!child || child == this || child->m_isRoot || child->IsAncestorOf(this))
+        return;
+    if (child->m_parent == this)
+        return;
+    NodeRef keep(child);
+    const Matrix3 world = child->World();
+    child->Relink(this);
+    if (keepTM)
+    {
+        Matrix3 tm = world;
+        child->SetNodeTM(0, tm);
+    }
+}
+
+void SceneNode::Detach(TimeValue, int keepTM)
+{
+    if (SceneNode* root = State().root.get(); root && !m_isRoot)
+        root->AttachChild(this, keepTM);
+}
+
+int SceneNode::IndexInParent() const
+{
+    if (!m_parent)
+        return -1;
+    const auto& siblings = m_parent->m_children;
+    for (size_t i = 0; i < siblings.size(); ++i)
+        if (siblings[i].get() == this)
+            return static_cast<int>(i);
+    return -1;
+}
+
+void SceneNode::LinkRaw(SceneNode* newParent, int index)
+{
+    NodeRef keep(this);
+    if (m_parent)
+    {
+        auto& siblings = m_parent->m_children;
+        const int at = IndexInParent();
+        if (at >= 0)
+            siblings.erase(siblings.begin() + at);
+    }
+    m_parent = newParent;
+    if (newParent)
+    {
+        auto& siblings = newParent->m_children;
+        if (index < 0 || index > static_cast<int>(siblings.size()))
+            index = static_cast<int>(siblings.size());
+        siblings.insert(siblings.begin() + index, NodeRef(this));
+    }
+}
+
+void SceneNode::MoveTo(SceneNode* newParent, int index, bool announce)
+{
+    NodeRef keep(this);
+    if (announce && IsInScene() && !(newParent && newParent->IsInScene()))
+        AnnounceRemoval(this);
+    LinkRaw(newParent, index);
+}
+
+void SceneNode::Relink(SceneNode* newParent, int index, bool announce)
+{
+    if (m_isRoot || newParent == m_parent)
+        return;
+    NodeRef self(this);
+    NodeRef oldParent(m_parent);
+    const int oldIndex = IndexInParent();
+    MoveTo(newParent, index, announce);
+    if (theHold.Holding())
+    {
+        NodeRef target(newParent);
+        const int newIndex = IndexInParent();
+        theHold.Put([self, oldParent, oldIndex] { self->MoveTo(oldParent.get(), oldIndex, true); },
+                    [self, target, newIndex] { self->MoveTo(target.get(), newIndex, true); });
+    }
+}
+
+void SceneNode::SetObjectRef(Object* o)
+{
+    Change(&SceneNode::m_object, Ref<Object>(o));
+}
+
+ObjectState SceneNode::EvalWorldState(TimeValue, BOOL)
+{
+    return ObjectState(m_object.get());
+}
+
+void SceneNode::SetMtl(Mtl* m)
+{
+    Change(&SceneNode::m_mtl, Ref<Mtl>(m));
+}
+
+void SceneNode::SetUserProperty(const MCHAR* key, BOOL value)
+{
+    if (!key)
+        return;
+    auto properties = m_properties;
+    properties[key] = UserProperty{true, value ? TRUE : FALSE, {}};
+    Change(&SceneNode::m_properties, std::move(properties));
+}
+
+void SceneNode::SetUserProperty(const MCHAR* key, const MCHAR* value)
+{
+    if (!key)
+        return;
+    auto properties = m_properties;
+    properties[key] = UserProperty{false, FALSE, value ? value : _M("")};
+    Change(&SceneNode::m_properties, std::move(properties));
+}
+
+bool SceneNode::GetUserProperty(const MCHAR* key, BOOL& value)
+{
+    if (!key)
+        return false;
+    const auto it = m_properties.find(key);
+    if (it == m_properties.end() || !it->second.isBool)
+        return false;
+    value = it->second.boolValue;
+    return true;
+}
+
+bool SceneNode::GetUserProperty(const MCHAR* key, MSTR& value)
+{
+    if (!key)
+        return false;
+    const auto it = m_properties.find(key);
+    if (it == m_properties.end() || it->second.isBool)
+        return false;
+    value = MSTR(it->second.text);
+    return true;
+}
+
+ILayer* SceneNode::GetLayer()
+{
+    return m_layer;
+}
+
+void SceneNode::SetGroupHead(SceneNode* head)
+{
+    Change(&SceneNode::m_groupHead, head);
+}
+
+void SceneNode::SetIsGroupHead(bool isHead)
+{
+    Change(&SceneNode::m_isGroupHead, isHead);
+}
+
+void SceneNode::SetSelected(bool selected)
+{
+    if (m_selected != selected)
+        Change(&SceneNode::m_selected, selected);
+}
+
+void SceneNode::SetLayer(Layer* layer)
+{
+    if (m_layer != layer)
+        Change(&SceneNode::m_layer, layer);
+}
+
+Box3 SceneNode::WorldBounds(TimeValue t)
+{
+    Box3 box;
+    if (m_object)
+    {
+        const Box3 local = m_object->GetLocalBounds(t);
+        if (!local.IsEmpty())
+        {
+            const Matrix3 tm = GetObjectTM(t);
+            for (int corner = 0; corner < 8; ++corner)
+            {
+                const Point3 p(corner & 1 ? local.pmax.x : local.pmin.x,
+                               corner & 2 ? local.pmax.y : local.pmin.y,
+                               corner & 4 ? local.pmax.z : local.pmin.z);
+                box += p * tm;
+            }
+            return box;
+        }
+    }
+    box += World().GetTrans();
+    return box;
+}
+} // namespace hostsdk
