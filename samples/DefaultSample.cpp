@@ -325,6 +325,13 @@ Character Ben()
          .materials =
              {{.id = "casual_green", .name = "Green", .preview = "green.png", .material = "Casual Green"}},
          .selects = {{.assetId = "cap", .materialId = "cap_blue"}, {.assetId = "phone"}}},
+        // Its folder is there, but it has a mesh for no pose: nothing can be chosen with it.
+        {.id = "ben_tux",
+         .name = "Tuxedo",
+         .folder = "tux",
+         .url = kShop + "ben_tux",
+         .materials = {{.id = "tux_black", .name = "Black", .preview = "black.png", .material = "Tux Black"}},
+         .posesWithoutMesh = {"stand", "sit", "lean"}},
         // A folder stands where its preview picture should be: dropped when read.
         {.id = "ben_robe",
          .name = "Robe",
@@ -410,6 +417,7 @@ Character Ben()
          {UnitScaled("Suit Grey", "suit_grey.jpg", {110, 110, 115}),
           Multi("Suit Navy", {"suit_navy.jpg", "shirt_white.png"}, {30, 40, 80})}},
         {"casual\\materials.mat", {Plain("Casual Green", "casual_green.jpg", {70, 130, 70})}},
+        {"tux\\materials.mat", {Plain("Tux Black", "tux_black.jpg", {15, 15, 20})}},
         {"assets\\cap\\materials.mat",
          {Plain("Cap Red", "cap_red.png", {200, 30, 30}), Nested("Cap Blue", "cap_blue.png", {30, 60, 200})}},
         {"assets\\beanie\\materials.mat", {Plain("Beanie Knit", "knit.jpg", {160, 150, 140})}},
@@ -443,6 +451,29 @@ Character Zoe()
     return c;
 }
 
+// Read and available, but the folder of its only outfit is missing: a character without outfits in
+// the tree, whose outfit preview still shows, under the overlay.
+Character Kai()
+{
+    Character c{.id = "kai", .name = "Kai", .folder = "kai", .url = kShop + "kai"};
+    c.skinsName = "Skin";
+    c.clothName = "Cloth Material";
+    c.posesName = "Poses";
+    c.skins = {{.id = "kai_skin", .name = "Default", .preview = "skin.png", .material = "Kai Skin"}};
+    c.cloths = {
+        {.id = "kai_jacket",
+         .name = "Jacket",
+         .folder = "jacket",
+         .url = kShop + "kai_jacket",
+         .folderOnDisk = Presence::Missing,
+         .materials = {
+             {.id = "jacket_brown", .name = "Brown", .preview = "brown.png", .material = "Jacket Brown"}}}};
+    c.poses = {{.id = "stand", .name = "Standing", .folder = "stand", .url = kShop + "buy?pose=kai_stand"}};
+    c.libraries = {{"skin\\skin.mat", {Plain("Kai Skin", "kai_skin.jpg", {210, 170, 140})}},
+                   {"materials.mat", {Nested("Jacket Brown", "leather_brown.jpg", {100, 60, 35})}}};
+    return c;
+}
+
 // In the catalogue, but its folder is not on disk: the reader leaves it out.
 Character Ghost()
 {
@@ -472,7 +503,7 @@ Character Nora()
 Repository DefaultSample()
 {
     Repository repository;
-    repository.characters = {Anna(), Ben(), Zoe(), Ghost(), Nora()};
+    repository.characters = {Anna(), Ben(), Zoe(), Kai(), Ghost(), Nora()};
     repository.globalAssets = {
         // No library of its own: found in global_assets\materials.mat.
         {.id = "g_sunglasses",

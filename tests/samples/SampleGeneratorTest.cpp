@@ -65,7 +65,7 @@ TEST_F(DefaultSampleTest, CatalogueIsWellFormedAndHoldsEveryCase)
     const SampleCatalogue& c = Catalogue();
     ASSERT_TRUE(c.IsWellFormed()) << c.Problem();
 
-    EXPECT_EQ(c.Select("/zanret/character/@id"), (Values{"anna", "ben", "zoe", "ghost", "nora"}));
+    EXPECT_EQ(c.Select("/zanret/character/@id"), (Values{"anna", "ben", "zoe", "kai", "ghost", "nora"}));
     // Escaping and text outside ASCII survive the round trip.
     EXPECT_EQ(c.Select("//character[@id='anna']/cloth/clothing[@id='anna_jeans']/@name"),
               Values{"Jeans & Shirt"});
@@ -123,6 +123,10 @@ TEST_F(DefaultSampleTest, EveryFileTheCatalogueNamesIsThereUnlessMissingOnPurpos
         "characters/anna/assets/parasol",
         "global_assets/shawl",
         "ben/suit/ben_suit_lean.vrmesh",
+        "ben/tux/ben_tux_stand.vrmesh",
+        "ben/tux/ben_tux_sit.vrmesh",
+        "ben/tux/ben_tux_lean.vrmesh",
+        "kai/jacket",
     };
     // Dropped by the reader because a folder stands where the picture should be.
     const std::string folderInstead = "ben/previews/preview_ben_robe.png";
