@@ -1,0 +1,105 @@
+#include "scene/ObjectDatabase.h"
+
+#include "repository/Debug.h"
+#include "repository/Utf16Order.h"
+
+#include <map>
+#include <string>
+
+namespace ZANRET
+{
+namespace ObjectDatabase
+{
+namespace
+{
+std::map<std::wstring, Object*, Utf16Less> objectsByPath;
+std::map<Object*, int> referenceCounts;
+bool enabled = true;
+
+bool IsRegistered(Object* object)
+{
+    for (const auto& [path, registered] : objectsByPath)
+        if (registered == object)
+            return true;
+    return false;
+}
+} // namespace
+
+Object* Find(const wchar_t* path)
+{
+    if (!enabled || !path)
+        return nullptr;
+    const auto it = objectsByPath.find(std::wstring_view(path));
+    if (it == objectsByPath.end())
+        return nullptr;
+    Object* object = it->second;
+    ++referenceCounts[object];
+    return object;
+}
+
+void Add(Object* object, const wchar_t* path)
+{
+    if (!enabled || !object || !path)
+        return;
+    auto [it, inserted] = objectsByPath.try_emplace(std::wstring(path), object);
+    if (!inserted)
+    {
+        Object* replaced = it->second;
+        it->second = object;
+        // An object that no path names any more has no count either.
+        if (replaced != object && !IsRegistered(replaced))
+            referenceCounts.erase(replaced);
+    }
+    referenceCounts[object] = 1;
+}
+
+void Release(Object* object)
+{
+    if (!enabled)
+        return;
+    auto entry = objectsByPath.begin();
+    while (entry != objectsByPath.end() && entry->second != object)
+        ++entry;
+    if (entry == objectsByPath.end())
+        return;
+    const auto count = referenceCounts.find(object);
+    if (count == referenceCounts.end())
+        return;
+    --count->second;
+    Debug::AddDebugMessage(DEBUG_INFO, L"Decrease count...");
+    if (count->second <= 0)
+    {
+        Debug::AddDebugMessage(DEBUG_INFO, L"Delete object from database...");
+        objectsByPath.erase(entry);
+        referenceCounts.erase(count);
+    }
+}
+
+void Clear()
+{
+    objectsByPath.clear();
+    referenceCounts.clear();
+}
+
+void SetEnabled(bool on)
+{
+    enabled = on;
+}
+
+bool IsEnabled()
+{
+    return enabled;
+}
+
+int GetReferenceCount(Object* object)
+{
+    const auto it = referenceCounts.find(object);
+    return it == referenceCounts.end() ? 0 : it->second;
+}
+
+int GetEntryCount()
+{
+    return static_cast<int>(objectsByPath.size());
+}
+} // namespace ObjectDatabase
+} // namespace ZANRET
