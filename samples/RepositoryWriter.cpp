@@ -201,12 +201,12 @@ void RepositoryWriter::WriteTextures(const Repository& repository)
     MakeFolder(maps);
     for (const auto& [name, colour] : textures)
     {
-        // The extension names the format, as a texture made elsewhere would.
-        const QString file = QString::fromStdString((maps / name).string());
         if (!m_error.empty())
             return;
-        if (!DrawTexture(Text(name), colour).save(file))
-            Fail("cannot write texture " + (maps / name).string());
+        // The extension names the format (.jpg or .png), as with textures made elsewhere.
+        const fs::path file = maps / name;
+        if (!DrawTexture(Text(name), colour).save(QString::fromStdString(file.string())))
+            Fail("cannot write texture " + file.string());
     }
 }
 
