@@ -188,6 +188,7 @@ struct HostState
     std::vector<Registration> registrations;
     unsigned long nextSerial = 1;
     std::vector<int> sentNotifications;
+    std::vector<SceneNode*> announcingDeletion;
 
     // Command modes; the bottom one is the host's select mode.
     SelectMode selectMode;

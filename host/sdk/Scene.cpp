@@ -68,10 +68,17 @@ void HostInterface::DeleteNode(INode* inode, BOOL redraw, BOOL)
     if (!node || node->IsRootNode() || !node->IsInScene())
         return;
     NodeRef self(node);
-    BroadcastNotification(NOTIFY_SCENE_PRE_DELETED_NODE, inode);
-    // A plug-in may have deleted it in the meantime.
-    if (!node->IsInScene())
-        return;
+    // Announced once, also when a plug-in deletes the node again from inside the announcement.
+    auto& announcing = State().announcingDeletion;
+    if (std::find(announcing.begin(), announcing.end(), node) == announcing.end())
+    {
+        announcing.push_back(node);
+        BroadcastNotification(NOTIFY_SCENE_PRE_DELETED_NODE, inode);
+        announcing.erase(std::find(announcing.begin(), announcing.end(), node));
+        // A plug-in may have deleted it in the meantime.
+        if (!node->IsInScene())
+            return;
+    }
     SceneNode* parent = node->Parent();
     const TimeValue t = GetTime();
     // The children stay in the scene, below the deleted node's parent, where they were.

@@ -96,7 +96,7 @@ Matrix3 SceneNode::GetNodeTM(TimeValue, Interval* valid)
     return World();
 }
 
-void SceneNode::SetNodeTM(TimeValue, Matrix3& tm)
+void SceneNode::SetNodeTM(TimeValue, const Matrix3& tm)
 {
     if (m_isRoot)
         return;

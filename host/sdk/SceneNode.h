@@ -34,7 +34,7 @@ public:
     void SetName(const MCHAR* name) override;
 
     Matrix3 GetNodeTM(TimeValue t, Interval* valid = nullptr) override;
-    void SetNodeTM(TimeValue t, Matrix3& tm) override;
+    void SetNodeTM(TimeValue t, const Matrix3& tm) override;
     Matrix3 GetObjectTM(TimeValue t, Interval* valid = nullptr) override;
     void Move(TimeValue t, const Matrix3& tmAxis, const Point3& val, BOOL localOrigin = FALSE,
               BOOL affectKids = TRUE, int pivMode = PIV_NONE, BOOL ignoreLocks = FALSE) override;

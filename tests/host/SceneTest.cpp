@@ -207,3 +207,30 @@ TEST_F(Scene, NewSceneLeavesNothingOldAndTellsThePlugins)
     EXPECT_EQ(seenParam, 0);
     EXPECT_EQ(Host::NodeCount(), 0);
 }
+
+namespace
+{
+int reentrantCalls = 0;
+void DeleteAgain(void*, NotifyInfo* info)
+{
+    ++reentrantCalls;
+    auto* node = static_cast<INode*>(info->callParam);
+    // As a plug-in that ends its work on the node by deleting what is left of it.
+    while (node->NumberOfChildren() > 0)
+        GetCOREInterface()->DeleteNode(node->GetChildNode(0));
+    GetCOREInterface()->DeleteNode(node);
+}
+} // namespace
+
+TEST_F(Scene, ADeletionFromInsideTheAnnouncementIsAnnouncedOnce)
+{
+    INode* parent = MakeHelperNode();
+    parent->AttachChild(MakeBoxNode(), TRUE);
+    MakeBoxNode(); // stays
+    reentrantCalls = 0;
+    RegisterNotification(DeleteAgain, nullptr, NOTIFY_SCENE_PRE_DELETED_NODE);
+    ip->DeleteNode(parent);
+    EXPECT_EQ(reentrantCalls, 2); // the parent and its child, once each
+    EXPECT_EQ(Host::NodeCount(), 1);
+    UnRegisterNotification(DeleteAgain, nullptr, NOTIFY_SCENE_PRE_DELETED_NODE);
+}

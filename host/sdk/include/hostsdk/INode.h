@@ -29,7 +29,7 @@ public:
 
     // World transforms. Children keep their transform relative to the parent, so they follow it.
     virtual Matrix3 GetNodeTM(TimeValue t, Interval* valid = nullptr) = 0;
-    virtual void SetNodeTM(TimeValue t, Matrix3& tm) = 0;
+    virtual void SetNodeTM(TimeValue t, const Matrix3& tm) = 0;
     // The object's world transform: the object offset followed by the node transform.
     virtual Matrix3 GetObjectTM(TimeValue t, Interval* valid = nullptr) = 0;
     // Moves the node by val along the axes of tmAxis. With pivot mode PIV_PIVOT_ONLY only the
