@@ -184,8 +184,9 @@ int SceneNode::IndexInParent() const
 {
     if (!m_parent)
         return -1;
+    // From the back: nodes are mostly moved or removed soon after they were appended.
     const auto& siblings = m_parent->m_children;
-    for (size_t i = 0; i < siblings.size(); ++i)
+    for (size_t i = siblings.size(); i-- > 0;)
         if (siblings[i].get() == this)
             return static_cast<int>(i);
     return -1;

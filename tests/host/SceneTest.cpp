@@ -44,6 +44,13 @@ TEST_F(Scene, ChildrenFollowTheirParentAndAttachKeepsTheWorldTransform)
     parent->AttachChild(other, FALSE);
     ExpectPointNear(other->GetNodeTM(0).GetTrans(), Point3(1.0f, 0.0f, 0.0f));
 
+    // Transforms come back with their flags.
+    Matrix3 placed;
+    placed.SetTrans(Point3());
+    other->Detach(0);
+    other->SetNodeTM(0, placed);
+    EXPECT_EQ(other->GetNodeTM(0).GetIdentFlags() & POS_IDENT, 0u);
+
     // A parent cannot become the child of its own child.
     child->AttachChild(parent, TRUE);
     EXPECT_EQ(parent->GetParentNode(), ip->GetRootNode());
