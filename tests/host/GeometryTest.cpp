@@ -87,5 +87,5 @@ TEST(Geometry, IdentityTranslationFlag)
     tm.Translate(Point3(1.0f, 0.0f, 0.0f));
     EXPECT_EQ(tm.GetIdentFlags() & POS_IDENT, 0u);
     EXPECT_EQ(-Point3(1.0f, -2.0f, 3.0f), Point3(-1.0f, 2.0f, -3.0f));
-    ExpectNear(Normalize(Point3(3.0f, 0.0f, 4.0f)), Point3(0.6f, 0.0f, 0.8f));
+    ExpectNear(Normalize(Point3(3, 0.0, 4.0f)), Point3(0.6f, 0.0f, 0.8f));
 }

@@ -2,6 +2,7 @@
 // Points, rays and boxes of the host's geometry.
 
 #include <cmath>
+#include <type_traits>
 
 class Point3
 {
@@ -11,8 +12,10 @@ public:
     float z = 0.0f;
 
     constexpr Point3() = default;
-    constexpr Point3(float px, float py, float pz) : x(px), y(py), z(pz) {}
-    constexpr Point3(double px, double py, double pz)
+    // Any numbers, narrowed to float.
+    template <class X, class Y, class Z>
+    requires std::is_arithmetic_v<X> && std::is_arithmetic_v<Y> && std::is_arithmetic_v<Z>
+    constexpr Point3(X px, Y py, Z pz)
         : x(static_cast<float>(px)), y(static_cast<float>(py)), z(static_cast<float>(pz))
     {
     }
