@@ -200,6 +200,12 @@ std::vector<INode*> NodesUsing(Object* object)
     return users;
 }
 
+std::vector<MSTR> UserPropertyKeys(INode* node)
+{
+    const SceneNode* n = AsSceneNode(node);
+    return n ? n->PropertyKeys() : std::vector<MSTR>();
+}
+
 void RegisterClass(ClassDesc* desc)
 {
     auto& list = State().pluginClasses;

@@ -292,6 +292,14 @@ bool SceneNode::GetUserProperty(const MCHAR* key, MSTR& value)
     return true;
 }
 
+std::vector<MSTR> SceneNode::PropertyKeys() const
+{
+    std::vector<MSTR> keys;
+    for (const auto& [key, value] : m_properties)
+        keys.emplace_back(key);
+    return keys;
+}
+
 ILayer* SceneNode::GetLayer()
 {
     return m_layer;

@@ -86,6 +86,8 @@ public:
 
     // The world transform.
     Matrix3 World() const;
+    // The user-property keys, in key order.
+    std::vector<MSTR> PropertyKeys() const;
 
 private:
     template <class T> void Change(T SceneNode::*field, T value);

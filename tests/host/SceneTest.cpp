@@ -158,6 +158,9 @@ TEST_F(Scene, PropertiesSelectionLayersAndInstances)
     EXPECT_EQ(text, MSTR(_M("c1")));
     EXPECT_FALSE(node->GetUserProperty(_M("ZANRET_PARENT"), text)); // the other kind
     EXPECT_FALSE(node->GetUserProperty(_M("MISSING"), flag));
+    const std::vector<MSTR> keys = Host::UserPropertyKeys(node);
+    ASSERT_EQ(keys.size(), 2u);
+    EXPECT_EQ(keys[0], MSTR(_M("ZANRET_CHAR")));
 
     INode* other = MakeBoxNode();
     ip->SelectNode(other, 1);

@@ -39,6 +39,8 @@ bool ProxyMeshLoadedFromFile(Object* proxy);
 int ProxyMeshTriangleCount(Object* proxy);
 // The scene's nodes that use object (instances).
 std::vector<INode*> NodesUsing(Object* object);
+// The keys of a node's user properties, in key order (for scene dumps).
+std::vector<MSTR> UserPropertyKeys(INode* node);
 
 // Classes: built-in classes are always registered; plug-ins' descriptors are added here.
 void RegisterClass(ClassDesc* desc);

@@ -35,7 +35,7 @@ constexpr DWORD SdkRelease(DWORD versionWord)
 struct PluginModule
 {
     std::string file;
-    void* library = nullptr;  // the system's handle of the open library
+    void* library = nullptr;    // the system's handle of the open library
     HINSTANCE handle = nullptr; // the module handle: its base address
     DWORD version = 0;
     std::wstring description;
