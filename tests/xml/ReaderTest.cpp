@@ -4,7 +4,6 @@
 #include "repository/MessageLog.h"
 #include "repository/Parser2.h"
 #include "repository/xml/NetXMLParser2.h"
-#include "repository/xml/XmlDocument.h"
 
 #include "TempFolder.h"
 #include "TestCatalogue.h"
@@ -464,41 +463,6 @@ TEST_F(Reader, BombsAndDeepNestingAddNothing)
         EXPECT_EQ(log.Count(DEBUG_INFO, L"ParseRepositoryXML: invalid character.xml"), 1);
         EXPECT_TRUE(StoreIsEmpty());
     }
-}
-
-TEST_F(Reader, OperationsRefuseNullArguments)
-{
-    CharacterData character;
-    EXPECT_FALSE(NetXMLParser2::ParseRepositoryElement(nullptr, L"x"));
-    EXPECT_FALSE(NetXMLParser2::ParseGlobalAssets(nullptr));
-    EXPECT_FALSE(NetXMLParser2::ParseGlobalAsset(nullptr));
-    EXPECT_FALSE(NetXMLParser2::ParseCharacter(nullptr, L"x"));
-    NetXMLParser2::ParseXmlElement(nullptr, &character);
-    NetXMLParser2::SetBaseCategoryName(nullptr, &character, CharacterData::SKINS);
-    NetXMLParser2::HandleCloth(nullptr, &character);
-
-    XmlDocument document;
-    ASSERT_TRUE(
-        document.LoadBytes("<zanret><character/><globalAssets/><other/><skins name=\"n\"/></zanret>"));
-    const XmlNode* root = document.SelectRoot("zanret");
-    const XmlNode* characterNode = Xml::FirstChildElement(root);
-    const XmlNode* global = Xml::NextSiblingElement(characterNode);
-    const XmlNode* other = Xml::NextSiblingElement(global);
-    EXPECT_FALSE(NetXMLParser2::ParseRepositoryElement(characterNode, nullptr));
-    EXPECT_FALSE(NetXMLParser2::ParseCharacter(characterNode, nullptr));
-    EXPECT_FALSE(NetXMLParser2::ParseCharacter(other, L"x"));
-    EXPECT_FALSE(NetXMLParser2::ParseRepositoryElement(other, L"x"));
-    EXPECT_TRUE(NetXMLParser2::ParseGlobalAssets(global));
-    EXPECT_TRUE(NetXMLParser2::ParseGlobalAsset(other));
-    EXPECT_TRUE(StoreIsEmpty());
-    EXPECT_EQ(log.CountOfType(DEBUG_ERROR), 0);
-
-    // Categories and assets take no display name.
-    const XmlNode* skins = Xml::NextSiblingElement(other);
-    NetXMLParser2::SetBaseCategoryName(skins, &character, CharacterData::CATEGORIES);
-    NetXMLParser2::SetBaseCategoryName(skins, &character, CharacterData::SKINS);
-    NetXMLParser2::SetBaseCategoryName(skins, nullptr, CharacterData::SKINS);
-    EXPECT_EQ(std::wstring(character.GetContainerName(CharacterData::SKINS)), L"n");
 }
 
 TEST(Parser2, IsSubfolderEntry)

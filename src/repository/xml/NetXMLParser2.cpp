@@ -26,14 +26,45 @@ std::wstring FieldOrEmpty(const DataContainer* element, const wchar_t* field)
     return found && value ? std::wstring(value) : std::wstring();
 }
 
-// Calls read(child) for every child element of the node with exactly that name.
-template <typename Read> void ForEachChildNamed(const XmlNode* node, const char* name, Read read)
+const XmlNode* NextElementNamed(const XmlNode* node, const char* name)
 {
-    for (const XmlNode* child = Xml::FirstChildElement(node); child; child = Xml::NextSiblingElement(child))
-    {
-        if (Xml::HasName(child, name))
-            read(child);
-    }
+    while (node && !Xml::HasName(node, name))
+        node = Xml::NextSiblingElement(node);
+    return node;
+}
+
+// The child elements of a node that have exactly this name, in document order.
+const XmlNode* FirstChildNamed(const XmlNode* node, const char* name)
+{
+    return NextElementNamed(Xml::FirstChildElement(node), name);
+}
+
+const XmlNode* NextSiblingNamed(const XmlNode* node, const char* name)
+{
+    return NextElementNamed(Xml::NextSiblingElement(node), name);
+}
+
+// Appends a new element with the node's attributes to a list; its index, or -1 when none was made.
+std::int32_t AddListElement(CharacterData* character, CharacterData::CONTAINER list, const XmlNode* node)
+{
+    const std::int32_t index = character->AddContainerElement(list);
+    DataContainer* element = character->GetContainerElement(list, index);
+    if (!element)
+        return -1;
+    NetXMLParser2::CopyAllAttributes(element, node);
+    return index;
+}
+
+// The sub-list of a cloth that an element below "clothing" goes to; -1 for any other name.
+int ClothChildOf(const XmlNode* entry)
+{
+    if (Xml::HasName(entry, "material"))
+        return CharacterData::MATERIAL;
+    if (Xml::HasName(entry, "exclude"))
+        return CharacterData::EXCLUDE;
+    if (Xml::HasName(entry, "select"))
+        return CharacterData::SELECT;
+    return -1;
 }
 } // namespace
 
@@ -219,13 +250,8 @@ void NetXMLParser2::HandleSkins(const XmlNode* node, CharacterData* character)
     if (!node || !character)
         return;
     SetBaseCategoryName(node, character, CharacterData::SKINS);
-    ForEachChildNamed(node, "skin",
-                      [character](const XmlNode* child)
-                      {
-                          const std::int32_t index = character->AddContainerElement(CharacterData::SKINS);
-                          CopyAllAttributes(character->GetContainerElement(CharacterData::SKINS, index),
-                                            child);
-                      });
+    for (const XmlNode* skin = FirstChildNamed(node, "skin"); skin; skin = NextSiblingNamed(skin, "skin"))
+        AddListElement(character, CharacterData::SKINS, skin);
 }
 
 void NetXMLParser2::HandleCloth(const XmlNode* node, CharacterData* character)
@@ -233,38 +259,23 @@ void NetXMLParser2::HandleCloth(const XmlNode* node, CharacterData* character)
     if (!node || !character)
         return;
     SetBaseCategoryName(node, character, CharacterData::CLOTH);
-    ForEachChildNamed(node, "clothing",
-                      [character](const XmlNode* child)
-                      {
-                          const std::int32_t index = character->AddContainerElement(CharacterData::CLOTH);
-                          DataContainer* cloth = character->GetContainerElement(CharacterData::CLOTH, index);
-                          if (!cloth)
-                              return;
-                          CopyAllAttributes(cloth, child);
-                          SetClothAvailability(cloth, character);
-                          static const struct
-                          {
-                              const char* name;
-                              CharacterData::CLOTH_CHILD list;
-                          } lists[] = {
-                              {"material", CharacterData::MATERIAL},
-                              {"exclude", CharacterData::EXCLUDE},
-                              {"select", CharacterData::SELECT},
-                          };
-                          for (const XmlNode* entry = Xml::FirstChildElement(child); entry;
-                               entry = Xml::NextSiblingElement(entry))
-                          {
-                              for (const auto& list : lists)
-                              {
-                                  if (Xml::HasName(entry, list.name))
-                                  {
-                                      CopyAllAttributes(character->AddChildToClothContainer(index, list.list),
-                                                        entry);
-                                      break;
-                                  }
-                              }
-                          }
-                      });
+    for (const XmlNode* clothing = FirstChildNamed(node, "clothing"); clothing;
+         clothing = NextSiblingNamed(clothing, "clothing"))
+    {
+        const std::int32_t index = AddListElement(character, CharacterData::CLOTH, clothing);
+        if (index < 0)
+            continue;
+        SetClothAvailability(character->GetContainerElement(CharacterData::CLOTH, index), character);
+        for (const XmlNode* entry = Xml::FirstChildElement(clothing); entry;
+             entry = Xml::NextSiblingElement(entry))
+        {
+            const int list = ClothChildOf(entry);
+            if (list < 0)
+                continue;
+            const auto which = static_cast<CharacterData::CLOTH_CHILD>(list);
+            CopyAllAttributes(character->AddChildToClothContainer(index, which), entry);
+        }
+    }
 }
 
 void NetXMLParser2::SetClothAvailability(DataContainer* cloth, const CharacterData* character)
@@ -285,62 +296,53 @@ void NetXMLParser2::HandlePoses(const XmlNode* node, CharacterData* character)
     if (!node || !character)
         return;
     SetBaseCategoryName(node, character, CharacterData::POSES);
-    ForEachChildNamed(node, "pose",
-                      [character](const XmlNode* child)
-                      {
-                          const std::int32_t index = character->AddContainerElement(CharacterData::POSES);
-                          DataContainer* pose = character->GetContainerElement(CharacterData::POSES, index);
-                          if (!pose)
-                              return;
-                          CopyAllAttributes(pose, child);
-                          for (const XmlNode* entry = Xml::FirstChildElement(child); entry;
-                               entry = Xml::NextSiblingElement(entry))
-                              CopyAllAttributes(character->AddMandatoryElement(index), entry);
-                      });
+    for (const XmlNode* pose = FirstChildNamed(node, "pose"); pose; pose = NextSiblingNamed(pose, "pose"))
+    {
+        const std::int32_t index = AddListElement(character, CharacterData::POSES, pose);
+        if (index < 0)
+            continue;
+        for (const XmlNode* entry = Xml::FirstChildElement(pose); entry;
+             entry = Xml::NextSiblingElement(entry))
+            CopyAllAttributes(character->AddMandatoryElement(index), entry);
+    }
 }
 
 void NetXMLParser2::HandleCategories(const XmlNode* node, CharacterData* character)
 {
     if (!node || !character)
         return;
-    ForEachChildNamed(
-        node, "category",
-        [character](const XmlNode* child)
-        {
-            const std::int32_t index = character->AddContainerElement(CharacterData::CATEGORIES);
-            CopyAllAttributes(character->GetContainerElement(CharacterData::CATEGORIES, index), child);
-        });
+    for (const XmlNode* category = FirstChildNamed(node, "category"); category;
+         category = NextSiblingNamed(category, "category"))
+        AddListElement(character, CharacterData::CATEGORIES, category);
 }
 
 void NetXMLParser2::HandleAssets(const XmlNode* node, CharacterData* character)
 {
     if (!node || !character)
         return;
-    ForEachChildNamed(node, "asset",
-                      [character](const XmlNode* child)
-                      {
-                          const std::int32_t index = character->AddContainerElement(CharacterData::ASSETS);
-                          DataContainer* asset = character->GetContainerElement(CharacterData::ASSETS, index);
-                          if (!asset)
-                              return;
-                          CopyAllAttributes(asset, child);
-                          for (const XmlNode* entry = Xml::FirstChildElement(child); entry;
-                               entry = Xml::NextSiblingElement(entry))
-                              CopyAllAttributes(character->AddMaterialToAsset(index), entry);
-                      });
+    for (const XmlNode* asset = FirstChildNamed(node, "asset"); asset;
+         asset = NextSiblingNamed(asset, "asset"))
+    {
+        const std::int32_t index = AddListElement(character, CharacterData::ASSETS, asset);
+        if (index < 0)
+            continue;
+        for (const XmlNode* entry = Xml::FirstChildElement(asset); entry;
+             entry = Xml::NextSiblingElement(entry))
+            CopyAllAttributes(character->AddMaterialToAsset(index), entry);
+    }
 }
 
 void NetXMLParser2::HandleAssetMatrix(const XmlNode* node, CharacterData* character)
 {
     if (!node || !character)
         return;
-    ForEachChildNamed(node, "matrix",
-                      [character](const XmlNode* child)
-                      {
-                          // Only the record is kept; the element itself takes no unique id.
-                          DataContainer record;
-                          CopyAttributes(&record, child);
-                          character->AddAssetMatrixElement(&record);
-                      });
+    for (const XmlNode* matrix = FirstChildNamed(node, "matrix"); matrix;
+         matrix = NextSiblingNamed(matrix, "matrix"))
+    {
+        // Only the record is kept; the element itself takes no unique id.
+        DataContainer record;
+        CopyAttributes(&record, matrix);
+        character->AddAssetMatrixElement(&record);
+    }
 }
 } // namespace ZANRET
