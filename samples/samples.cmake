@@ -7,14 +7,12 @@ target_link_libraries(zanret-samples PRIVATE Qt6::Gui)
 target_compile_options(zanret-samples PRIVATE -Wno-missing-field-initializers)
 
 # The default sample in the build tree, for the tests (ZANRET_SAMPLES) and the demo; written again
-# whenever the generator changes.
+# whenever the generator changes or the catalogue is gone. The catalogue is the last file written.
 set(ZANRET_SAMPLES_DIR ${CMAKE_BINARY_DIR}/samples)
-set(ZANRET_SAMPLES_STAMP ${CMAKE_BINARY_DIR}/samples.stamp)
 add_custom_command(
-  OUTPUT ${ZANRET_SAMPLES_STAMP}
+  OUTPUT ${ZANRET_SAMPLES_DIR}/zanret.xml
   COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:zanret-samples> ${ZANRET_SAMPLES_DIR}
-  COMMAND ${CMAKE_COMMAND} -E touch ${ZANRET_SAMPLES_STAMP}
   DEPENDS zanret-samples
   COMMENT "Writing the sample repository into ${ZANRET_SAMPLES_DIR}"
   VERBATIM)
-add_custom_target(zanret-samples-data ALL DEPENDS ${ZANRET_SAMPLES_STAMP})
+add_custom_target(zanret-samples-data ALL DEPENDS ${ZANRET_SAMPLES_DIR}/zanret.xml)
