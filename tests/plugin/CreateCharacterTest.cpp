@@ -1,0 +1,81 @@
+// "Create": the build from the selection and the hand-over to placement.
+
+#include "CommandsFixture.h"
+
+#include "scene/Placement.h"
+
+#include "hostsdk/hostsdk.h"
+
+using namespace ZANRET;
+
+namespace
+{
+std::int32_t UniqueOf(DataContainer* element)
+{
+    return element ? Data2::GetUnique(element) : 0;
+}
+} // namespace
+
+class CreateCharacterTest : public CommandsTest
+{
+protected:
+    void SetUp() override
+    {
+        CommandsTest::SetUp();
+        viewport = Host::CreateViewport(400, 400);
+        Host::SetViewportCamera(viewport, {0.0f, 0.0f, 800.0f}, {0.0f, 0.0f, 0.0f}, {0.0f, 1.0f, 0.0f},
+                                45.0f);
+        OpenSamples();
+        CharacterData* anna = Data2::GetCharacter(L"anna");
+        Commands::SetSelectedClothUnique(UniqueOf(anna), UniqueOf(anna->GetCloth(L"anna_dress")), false);
+        Commands::SetSelectedPose(UniqueOf(anna->GetPose(L"stand")), false);
+        Commands::SetSelectedSkin(UniqueOf(anna->GetSkin(L"anna_light")), false);
+        log.Clear();
+    }
+    void TearDown() override
+    {
+        Placement::CancelPlacement();
+        CommandsTest::TearDown();
+    }
+
+    HWND viewport = nullptr;
+};
+
+TEST_F(CreateCharacterTest, IncompleteSelectionBuildsAndPlacesNothing)
+{
+    // No cloth material chosen.
+    GetCOREInterface()->SetAnimateMode(TRUE);
+    Commands::CreateCharacter();
+    EXPECT_EQ(log.Count(DEBUG_ERROR, L"Commands::CreateCharacter could not create character"), 1);
+    EXPECT_EQ(Host::NodeCount(), 0);
+    EXPECT_TRUE(Host::CommandModes().empty());
+    EXPECT_EQ(Placement::GetNode(), nullptr);
+    // Auto Key goes off before anything is tried.
+    ASSERT_FALSE(Host::ScriptLines().empty());
+    EXPECT_EQ(Host::ScriptLines().back(), MSTR(_M("animButtonState=false")));
+    EXPECT_FALSE(GetCOREInterface()->IsAnimateOn());
+    EXPECT_TRUE(window.Calls().empty());
+}
+
+TEST_F(CreateCharacterTest, CompleteSelectionIsBuiltAndPlacedWithTheMouse)
+{
+    CharacterData* anna = Data2::GetCharacter(L"anna");
+    Commands::SetSelectedStyle(UniqueOf(anna->GetStyle(L"anna_dress", L"dress_red")), false);
+    Commands::CreateCharacter();
+    EXPECT_EQ(log.Count(DEBUG_ERROR, L"Commands::CreateCharacter could not create character"), 0);
+    INode* node = Placement::GetNode();
+    ASSERT_NE(node, nullptr);
+    EXPECT_GT(Host::NodeCount(), 1);
+    EXPECT_EQ(Host::CommandModes().size(), 1u);
+    EXPECT_TRUE(window.Calls().empty());
+
+    // Move, fix the position, turn, fix the rotation.
+    Host::SendMouse(viewport, MOUSE_FREEMOVE, 0, {250, 200});
+    Host::SendMouse(viewport, MOUSE_POINT, MOUSE_LBUTTON, {250, 200});
+    Host::SendMouse(viewport, MOUSE_FREEMOVE, 0, {300, 200});
+    Host::SendMouse(viewport, MOUSE_POINT, MOUSE_LBUTTON, {300, 200});
+    EXPECT_EQ(Placement::GetState(), Placement::STATE_IDLE);
+    EXPECT_EQ(Placement::GetNode(), nullptr);
+    EXPECT_GT(Host::NodeCount(), 1);
+    EXPECT_EQ(GetCOREInterface()->GetSelNodeCount(), 1);
+}
