@@ -1,0 +1,66 @@
+// The character tree: what it lists, and what a click on a node chooses.
+
+#include "WindowFixture.h"
+
+#include "repository/Selection2.h"
+#include "ui/MainWindowCharacterSelector2.h"
+#include "ui/MainWindowClass.h"
+#include "ui/MainWindowClothSelector.h"
+#include "ui/MainWindowPlacementWidget.h"
+
+#include <hostforms/ScrollPanel.h>
+
+#include <QPushButton>
+#include <QTreeWidget>
+
+using namespace ZANRET;
+
+TEST_F(WindowFixture, TreeListsTheAvailableCharactersWithTheirAvailableOutfitsOnly)
+{
+    OpenOnSamples();
+    const QTreeWidget* tree = Window()->CharacterSelector()->TreeView();
+    EXPECT_EQ(tree->palette().color(QPalette::Base), QColor(68, 68, 68));
+    EXPECT_EQ(tree->palette().color(QPalette::Text), QColor(Qt::white));
+
+    // "Ghost" and "Nora" were left out by the reader; store order, not name order.
+    EXPECT_EQ(TopLevelNames(), (QStringList{"Anna", "Ben", QString::fromUtf8("Zoë"), "Kai"}));
+    // Sorted by name; "Winter Coat" has no folder and "Ball Gown" no picture.
+    EXPECT_EQ(ChildNames("Anna"), (QStringList{"Jeans & Shirt", "Summer Dress", "Swimsuit"}));
+    EXPECT_EQ(ChildNames("Ben"), (QStringList{"Business Suit", "Casual", "Tuxedo"}));
+    EXPECT_EQ(ChildNames(QString::fromUtf8("Zoë")), QStringList{"Overall"});
+    // Kai's only outfit has no folder.
+    EXPECT_EQ(ChildNames("Kai"), QStringList());
+    EXPECT_TRUE(tree->selectedItems().isEmpty());
+}
+
+TEST_F(WindowFixture, ClickingNodesChoosesCharactersAndOutfits)
+{
+    OpenOnSamples();
+    ClickNode(Node("Ben"));
+    EXPECT_STREQ(Selection2::GetCharacter(), L"ben");
+    EXPECT_EQ(Selection2::GetCloth(), nullptr);
+    EXPECT_FALSE(Window()->ClothSelector()->Panel()->isHidden());
+    EXPECT_TRUE(Window()->PlacementWidget()->Button()->isHidden());
+
+    // An outfit node chooses its character and itself; the panel gives way to the tabs.
+    ClickNode(Node("Anna", "Jeans & Shirt"));
+    EXPECT_STREQ(Selection2::GetCharacter(), L"anna");
+    EXPECT_STREQ(Selection2::GetCloth(), L"anna_jeans");
+    EXPECT_TRUE(Window()->ClothSelector()->Panel()->isHidden());
+    EXPECT_FALSE(Window()->PlacementWidget()->Button()->isHidden());
+
+    // Choosing through a picture does not move the highlight; a click on the highlighted character
+    // chooses it again, which drops its outfit.
+    ClickNode(Node("Anna"));
+    ClickPreview(1);
+    EXPECT_STREQ(Selection2::GetCloth(), L"anna_dress");
+    EXPECT_EQ(Window()->CharacterSelector()->TreeView()->selectedItems().value(0), Node("Anna"));
+    m_log.Clear();
+    ClickNode(Node("Anna"));
+    EXPECT_STREQ(Selection2::GetCharacter(), L"anna");
+    EXPECT_EQ(Selection2::GetCloth(), nullptr);
+    EXPECT_EQ(Selection2::GetPose(), nullptr);
+    EXPECT_EQ(m_log.Count(DEBUG_INFO, L"Select Character..."), 1);
+    EXPECT_FALSE(Window()->ClothSelector()->Panel()->isHidden());
+    EXPECT_TRUE(Window()->PlacementWidget()->Button()->isHidden());
+}
