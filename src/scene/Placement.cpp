@@ -28,7 +28,7 @@ void LeavePlacementMode()
 // Winds up a placement whose node left the scene meanwhile, as a cancel would: what is left of the
 // character goes and the mode is left. True when there was one; the event that found it does
 // nothing else.
-bool EndLostPlacement(bool leaveMode)
+bool EndLostPlacement()
 {
     PlacementState& s = Current();
     if (!s.lost)
@@ -38,9 +38,19 @@ bool EndLostPlacement(bool leaveMode)
                            L"Placement - node left the scene during placement, placement cancelled");
     PlacementCleanup::RemoveRemains();
     PlacementWatch::Stop();
-    if (leaveMode)
-        LeavePlacementMode();
+    LeavePlacementMode();
     return true;
+}
+
+// A lost placement that no mouse event wound up was left by the user some other way; what is left
+// of that character is theirs now.
+void ForgetLostPlacement()
+{
+    PlacementState& s = Current();
+    if (!s.lost)
+        return;
+    s.lost = false;
+    PlacementWatch::Stop();
 }
 
 // The node follows the surface or the ground plane under m; false when neither is under it.
@@ -90,8 +100,7 @@ void StartPlacement(INode* node)
         Debug::AddDebugMessage(DEBUG_ERROR, L"Placement::StartPlacement - node is nullptr");
         return;
     }
-    // The mode is pushed again below, so only the remains need clearing here.
-    EndLostPlacement(false);
+    ForgetLostPlacement();
     PlacementState& s = Current();
     if (s.node)
         Debug::AddDebugMessage(DEBUG_WARNING, L"Placement::StartPlacement node alreay set!");
@@ -115,7 +124,7 @@ void StartPlacement(INode* node)
 
 void OnMouseMove(IPoint2 m, HWND hwnd)
 {
-    if (EndLostPlacement(true))
+    if (EndLostPlacement())
         return;
     PlacementState& s = Current();
     if (!s.node)
@@ -140,7 +149,7 @@ void OnMouseMove(IPoint2 m, HWND hwnd)
 
 void OnClick(IPoint2 m)
 {
-    if (EndLostPlacement(true))
+    if (EndLostPlacement())
         return;
     PlacementState& s = Current();
     if (!s.node)
@@ -176,7 +185,7 @@ void OnClick(IPoint2 m)
 void CancelPlacement()
 {
     Debug::AddDebugMessage(DEBUG_INFO, L"cancel placement...");
-    if (EndLostPlacement(true))
+    if (EndLostPlacement())
         return;
     PlacementState& s = Current();
     if (!s.node)

@@ -129,4 +129,21 @@ TEST_F(PlacementTest, DeletedChildOrGroupHeadLeaveThePlacementWorking)
     EXPECT_EQ(ip->GetSelNode(0), d.parent);
     EXPECT_EQ(Placement::GetState(), Placement::STATE_IDLE);
 }
+
+TEST_F(PlacementTest, NextCreateAfterALostNodeKeepsWhatIsLeftOfTheOldCharacter)
+{
+    TestCharacter c = MakeCharacter(L"Anna", 3);
+    Placement::StartPlacement(c.parent);
+    Host::DeleteNodes({c.parent});
+    // No viewport event in between: the user has left that placement some other way.
+    TestCharacter d = MakeCharacter(L"Bea");
+    Placement::StartPlacement(d.parent);
+    EXPECT_EQ(MessageCount(DEBUG_WARNING, L"Placement::StartPlacement node alreay set!"), 0);
+    for (INode* child : c.children)
+        EXPECT_TRUE(InScene(child));
+    Move({280, 200});
+    EXPECT_NEAR(TM(d.parent).GetTrans().x, GroundUnder({280, 200}).x, 1e-3f);
+    for (INode* child : c.children)
+        EXPECT_TRUE(InScene(child));
+}
 } // namespace
