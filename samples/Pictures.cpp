@@ -75,7 +75,8 @@ PictureSize SizeOf(PictureKind kind)
 
 QImage DrawPreview(PictureKind kind, const QString& caption)
 {
-    const QColor colour = ColourOf(caption);
+    // A pose picture is captioned "<pose>\n<outfit>" and shows the outfit in its own colour.
+    const QColor colour = ColourOf(kind == PictureKind::Pose ? caption.section('\n', -1) : caption);
     return DrawPreview(kind, caption, {colour.red(), colour.green(), colour.blue()});
 }
 
@@ -98,8 +99,8 @@ QImage DrawPreview(PictureKind kind, const QString& caption, std::array<int, 3> 
         DrawFigure(painter, drawArea, skin, colour, 12);
         break;
     case PictureKind::Pose:
-        DrawFigure(painter, drawArea, skin, colour.lighter(110),
-                   10 + static_cast<int>(qHash(caption) % 120U));
+        DrawFigure(painter, drawArea, skin, colour,
+                   10 + static_cast<int>(qHash(caption.section('\n', 0, 0)) % 120U));
         break;
     case PictureKind::ClothMaterial:
         painter.setPen(Qt::NoPen);

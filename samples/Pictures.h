@@ -27,7 +27,8 @@ struct PictureSize
 PictureSize SizeOf(PictureKind kind);
 
 // A simple drawing of the kind, coloured after the caption (or the colour given), with the caption
-// written across the bottom.
+// written across the bottom. A pose's caption is "<pose name>\n<outfit name>": the arms follow the
+// pose, the colour the outfit.
 QImage DrawPreview(PictureKind kind, const QString& caption);
 QImage DrawPreview(PictureKind kind, const QString& caption, std::array<int, 3> colour);
 
