@@ -181,7 +181,7 @@ TEST_F(MaterialTest, BitmapKeepsFileNameAndExtensionOnly)
     const wchar_t* repoMaps = L"D:\\repo\\maps\\";
     struct Case
     {
-        const wchar_t* old;
+        std::wstring old;
         std::wstring expected;
     };
     const std::wstring longName(300, L'w');
@@ -192,11 +192,11 @@ TEST_F(MaterialTest, BitmapKeepsFileNameAndExtensionOnly)
         {L"\\\\server\\share\\leaf", L"D:\\repo\\maps\\leaf"},
         {L"C:grass.tga", L"D:\\repo\\maps\\grass.tga"},
         {L"moss.jpg", L"D:\\repo\\maps\\moss.jpg"},
-        {(L"E:\\deep\\" + longName + L".jpg").c_str(), L"D:\\repo\\maps\\" + longName + L".jpg"},
+        {L"E:\\deep\\" + longName + L".jpg", L"D:\\repo\\maps\\" + longName + L".jpg"},
     };
     for (const Case& c : cases)
     {
-        BitmapTex* bitmap = MakeBitmap(c.old);
+        BitmapTex* bitmap = MakeBitmap(c.old.c_str());
         Builder::RelinkBitmap(bitmap, repoMaps);
         EXPECT_EQ(BitmapFile(bitmap), c.expected) << c.old;
         EXPECT_EQ(bitmap->GetMap().GetType(), Assets::kBitmapAsset);
