@@ -1,13 +1,220 @@
 #include "ui/MainWindowElementBase.h"
 
-#include <QCheckBox>
+#include "repository/Debug.h"
+#include "repository/RepositoryLayout.h"
+#include "ui/MainWindowGeneralFill.h"
+#include "ui/MainWindowGeneralPage.h"
+
+#include <hostforms/LinkOpener.h>
+#include <win32/path.h>
+
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QUrl>
 
 namespace ZANRET
 {
+namespace
+{
+// A check box whose mark and text stand at its top-left corner, however tall it is, and which
+// toggles on a click anywhere inside it.
+class TopLeftCheckBox : public QCheckBox
+{
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.rect.setHeight(std::min(option.rect.height(), sizeHint().height()));
+        painter.drawControl(QStyle::CE_CheckBox, option);
+    }
+    bool hitButton(const QPoint& position) const override { return rect().contains(position); }
+};
+
+QImage ReadImage(const std::wstring& path)
+{
+    return QImage(QString::fromStdString(win32::NativePath(path)));
+}
+
+// The preview under the overlay of elements that cannot be chosen: drawn at its natural size from the
+// top-left corner, its transparency respected. Without an overlay file the preview stays as it is.
+void DrawOverlay(QImage& image)
+{
+    const std::wstring overlayPath =
+        RepositoryLayout::ElementOverlayFile(MainWindowGeneralFill::RepositoryPath());
+    if (image.isNull() || !MainWindowGeneralFill::FileExists(overlayPath))
+    {
+        return;
+    }
+    const QImage overlay = ReadImage(overlayPath);
+    if (overlay.isNull())
+    {
+        return;
+    }
+    if (image.format() != QImage::Format_ARGB32_Premultiplied && image.format() != QImage::Format_RGB32)
+    {
+        image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    }
+    QPainter painter(&image);
+    painter.drawImage(QPoint(0, 0), overlay);
+}
+
+// Catalogue links are opened only as web addresses: never a file or a program the catalogue names.
+bool IsWebAddress(const QUrl& url)
+{
+    return url.isValid() &&
+           (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https")) &&
+           !url.host().isEmpty();
+}
+} // namespace
+
 MainWindowElementBase::MainWindowElementBase() = default;
-MainWindowElementBase::~MainWindowElementBase() = default;
+
+MainWindowElementBase::~MainWindowElementBase()
+{
+    // Controls on the page go with the page when it is destroyed first; the check box of an element
+    // that cannot be chosen belongs to no page.
+    delete m_checkBox;
+    delete m_logo;
+}
+
+void MainWindowElementBase::CreateControls(hostforms::ScrollPanel* tabPage, std::int32_t unique,
+                                           const QString& text, const std::wstring& imagePath,
+                                           MainWindowGeneralPage* page, bool available, const QString& url,
+                                           std::int32_t boxWidth, std::int32_t pictureWidth,
+                                           std::int32_t pictureHeight)
+{
+    m_unique = unique;
+    m_parent = tabPage;
+    m_host = page;
+    m_available = available;
+    m_url = url;
+
+    m_checkBox = new TopLeftCheckBox(text);
+    m_checkBox->resize(boxWidth, 50);
+    QObject::connect(m_checkBox, &QCheckBox::clicked, [this](bool) { AfterSelect(); });
+    if (available && tabPage)
+    {
+        tabPage->AddControl(m_checkBox);
+    }
+
+    if (MainWindowGeneralFill::FileExists(imagePath))
+    {
+        QImage image = ReadImage(imagePath);
+        if (!available)
+        {
+            DrawOverlay(image);
+        }
+        m_logo = new hostforms::PictureBox();
+        m_logo->resize(pictureWidth, pictureHeight);
+        m_logo->SetImage(image);
+        m_logo->SetClickHandler([this](Qt::MouseButton) { AfterSelectImage(); });
+        if (tabPage)
+        {
+            tabPage->AddControl(m_logo);
+        }
+    }
+}
+
+void MainWindowElementBase::SelectThisUnique(std::int32_t unique)
+{
+    SetSelected(m_unique == unique);
+}
+
+void MainWindowElementBase::SelectThisInCase(std::int32_t unique)
+{
+    if (m_unique == unique)
+    {
+        SetSelected(true);
+    }
+}
+
 bool MainWindowElementBase::GetSelected() const
 {
     return m_checkBox && m_checkBox->isChecked();
+}
+
+void MainWindowElementBase::SetSelected(bool selected)
+{
+    // setChecked raises no click: only the user's clicks reach AfterSelect.
+    if (m_checkBox)
+    {
+        m_checkBox->setChecked(selected);
+    }
+}
+
+void MainWindowElementBase::Place(std::int32_t x, std::int32_t y)
+{
+    if (m_checkBox)
+    {
+        m_checkBox->move(x, y);
+    }
+    if (m_logo)
+    {
+        m_logo->move(x, y - m_logo->height());
+    }
+}
+
+void MainWindowElementBase::Focus()
+{
+    if (m_checkBox)
+    {
+        m_checkBox->setFocus();
+    }
+}
+
+void MainWindowElementBase::AfterSelect()
+{
+    if (!m_host || !m_checkBox)
+    {
+        return;
+    }
+    // The page's answer may rebuild other pages; nothing here is touched after the call.
+    MainWindowGeneralPage* host = m_host;
+    const std::int32_t unique = m_unique;
+    if (m_checkBox->isChecked())
+    {
+        Debug::AddDebugMessage(DEBUG_INFO, L"select...");
+        host->SelectedElement(unique);
+    }
+    else
+    {
+        Debug::AddDebugMessage(DEBUG_INFO, L"unselect...");
+        host->UnselectElement(unique);
+    }
+}
+
+void MainWindowElementBase::AfterSelectImage()
+{
+    if (!m_host)
+    {
+        return;
+    }
+    MainWindowGeneralPage* host = m_host;
+    const std::int32_t unique = m_unique;
+    if (!m_available)
+    {
+        const QUrl url(m_url, QUrl::StrictMode);
+        if (!m_url.isEmpty() && IsWebAddress(url))
+        {
+            hostforms::OpenLink(url.toString(QUrl::FullyEncoded));
+        }
+        return;
+    }
+    if (GetSelected())
+    {
+        Debug::AddDebugMessage(DEBUG_INFO, L"unselect...");
+        host->UnselectElement(unique);
+    }
+    else
+    {
+        Debug::AddDebugMessage(DEBUG_INFO, L"select...");
+        host->SelectedElement(unique);
+    }
 }
 } // namespace ZANRET

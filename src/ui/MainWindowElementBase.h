@@ -4,6 +4,7 @@
 // picture opens its web link instead of selecting it.
 
 #include <hostforms/PictureBox.h>
+#include <hostforms/ScrollPanel.h>
 
 #include <QCheckBox>
 #include <QPointer>
@@ -11,8 +12,6 @@
 
 #include <cstdint>
 #include <string>
-
-class QWidget;
 
 namespace ZANRET
 {
@@ -29,7 +28,7 @@ public:
 
     // Makes the controls on the tab page's surface. A missing preview file gives no picture; a
     // missing overlay file gives a picture without overlay.
-    virtual void Create(QWidget* tabPage, std::int32_t unique, std::int32_t x, std::int32_t y,
+    virtual void Create(hostforms::ScrollPanel* tabPage, std::int32_t unique, std::int32_t x, std::int32_t y,
                         const QString& text, const std::wstring& imagePath, MainWindowGeneralPage* page,
                         bool available, const QString& url) = 0;
     // The poses and cloth-material pages show their check boxes once filled.
@@ -54,7 +53,7 @@ public:
 protected:
     // The shared part of Create: stores the arguments, makes the check box (on the page only when
     // available) and the picture.
-    void CreateControls(QWidget* tabPage, std::int32_t unique, const QString& text,
+    void CreateControls(hostforms::ScrollPanel* tabPage, std::int32_t unique, const QString& text,
                         const std::wstring& imagePath, MainWindowGeneralPage* page, bool available,
                         const QString& url, std::int32_t boxWidth, std::int32_t pictureWidth,
                         std::int32_t pictureHeight);
@@ -68,7 +67,7 @@ protected:
     QString m_url;
     bool m_available = false;
     std::int32_t m_unique = 0;
-    QPointer<QWidget> m_parent;
+    QPointer<hostforms::ScrollPanel> m_parent;
     MainWindowGeneralPage* m_host = nullptr;
 };
 } // namespace ZANRET

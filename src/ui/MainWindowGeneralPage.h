@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 class QTabWidget;
@@ -61,6 +62,12 @@ protected:
     // Available elements go before the first unavailable one, unavailable ones at the end.
     MainWindowElementBase* InsertByAvailability(std::unique_ptr<MainWindowElementBase> element);
     MainWindowElementBase* Append(std::unique_ptr<MainWindowElementBase> element);
+    // One element of a poses, skins or cloth-material fill: made on this page, put among the
+    // available or the unavailable ones, and, as the first available one, chosen through the
+    // command without a window update. `chosen` tells whether that choice was made already.
+    void AddChoice(std::unique_ptr<MainWindowElementBase> element, std::int32_t unique,
+                   const std::wstring& preview, const QString& caption, bool available, const QString& url,
+                   void (*command)(std::int32_t unique, bool updateGui), bool& chosen);
 
     QPointer<hostforms::ScrollPanel> m_page;
     std::vector<std::unique_ptr<MainWindowElementBase>> m_elements;
@@ -74,6 +81,5 @@ private:
     // Moving the mouse over the page gives it the window's keyboard focus, so that the wheel and
     // the keys act on the page under the mouse.
     void MouseMoved();
-    QObject* m_mouseWatcher = nullptr;
 };
 } // namespace ZANRET

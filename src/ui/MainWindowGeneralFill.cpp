@@ -1,0 +1,59 @@
+#include "ui/MainWindowGeneralFill.h"
+
+#include "repository/DataContainer.h"
+#include "repository/RepositoryLayout.h"
+#include "repository/Settings.h"
+
+#include <win32/fileapi.h>
+
+namespace ZANRET::MainWindowGeneralFill
+{
+std::wstring Field(const DataContainer* element, const wchar_t* name)
+{
+    if (!element)
+    {
+        return {};
+    }
+    bool found = false;
+    const wchar_t* value = element->GetData(name, &found);
+    return found && value ? std::wstring(value) : std::wstring();
+}
+
+QString ToQString(const wchar_t* text)
+{
+    return text ? QString::fromWCharArray(text) : QString();
+}
+
+QString ToQString(const std::wstring& text)
+{
+    return QString::fromWCharArray(text.c_str(), static_cast<qsizetype>(text.size()));
+}
+
+bool FileExists(const std::wstring& path)
+{
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::wstring RepositoryPath()
+{
+    const wchar_t* path = Settings::GetPath();
+    return path ? std::wstring(path) : std::wstring();
+}
+
+bool ClothMeshExists(const std::wstring& characterFolder, const DataContainer* cloth, const wchar_t* clothId,
+                     const DataContainer* pose)
+{
+    if (!cloth || !clothId || !pose)
+    {
+        return false;
+    }
+    return FileExists(RepositoryLayout::ClothMeshFile(characterFolder, Field(cloth, L"folder"), clothId,
+                                                      Field(pose, L"id")));
+}
+
+QString BuyLink(const DataContainer* pose, const wchar_t* clothId)
+{
+    return ToQString(Field(pose, L"url")) + QStringLiteral("&gid=") + ToQString(clothId);
+}
+} // namespace ZANRET::MainWindowGeneralFill
