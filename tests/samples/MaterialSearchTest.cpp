@@ -1,13 +1,13 @@
 // Every material that a build of a sample character can ask for is found by the builder's search
 // order, and every texture its walk re-points is in the repository's maps folder.
 
+#include "GeneratorRun.h"
 #include "SampleCatalogue.h"
 #include "SampleLibraries.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <map>
 
 namespace fs = std::filesystem;
@@ -109,17 +109,10 @@ void ExpectEverythingFound(const fs::path& root, std::map<std::string, FoundMate
     }
 }
 
-int Generate(const fs::path& folder, const std::string& options)
-{
-    const std::string command = std::string("\"") + ZANRET_SAMPLES_GENERATOR + "\" \"" + folder.string() +
-                                "\" " + options + " 2>/dev/null";
-    return std::system(command.c_str());
-}
-
 TEST(MaterialSearchTest, DefaultSampleFindsEveryMaterialAndTexture)
 {
     TempFolder folder;
-    ASSERT_EQ(Generate(folder.Path(), ""), 0);
+    ASSERT_EQ(RunGenerator(Quoted(folder.Path())), 0);
     std::map<std::string, FoundMaterial> found;
     ExpectEverythingFound(folder.Path(), &found);
 
@@ -149,14 +142,14 @@ TEST(MaterialSearchTest, DefaultSampleFindsEveryMaterialAndTexture)
 TEST(MaterialSearchTest, LargeSampleFindsEveryMaterialAndTexture)
 {
     TempFolder folder;
-    ASSERT_EQ(Generate(folder.Path(), "--characters 2 --outfits 2 --poses 2 --assets 12"), 0);
+    ASSERT_EQ(RunGenerator(Quoted(folder.Path()) + " --characters 2 --outfits 2 --poses 2 --assets 12"), 0);
     ExpectEverythingFound(folder.Path());
 }
 
 TEST(MaterialSearchTest, EveryMeshIsReadableAndOfPlausibleSize)
 {
     TempFolder folder;
-    ASSERT_EQ(Generate(folder.Path(), ""), 0);
+    ASSERT_EQ(RunGenerator(Quoted(folder.Path())), 0);
     int bodies = 0, others = 0;
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder.Path()))
     {

@@ -12,6 +12,7 @@
 #include "scene/ObjectDatabase.h"
 #include "scene/SceneEvents.h"
 
+#include "ModelText.h"
 #include "TempFolder.h"
 #include "hostsdk/Host.h"
 #include "hostsdk/INode.h"
@@ -34,13 +35,6 @@ const Class_ID kMulti(0x200, 0);
 const Class_ID kBitmap(0x240, 0);
 constexpr int kTypeMaterial = 14;
 constexpr int kTypeMap = 15;
-
-std::wstring Field(const DataContainer* element, const wchar_t* name)
-{
-    bool found = false;
-    const wchar_t* value = element != nullptr ? element->GetData(name, &found) : nullptr;
-    return found && value != nullptr ? value : L"";
-}
 
 bool FileExists(const std::wstring& path)
 {

@@ -1,6 +1,7 @@
 // The sample repository generator, checked from the outside: it is run as the build and the
 // benchmarks run it, and what it wrote is read back with libxml2 and Qt, not with its own code.
 
+#include "GeneratorRun.h"
 #include "SampleCatalogue.h"
 #include "TempFolder.h"
 
@@ -17,22 +18,6 @@ namespace fs = std::filesystem;
 
 namespace
 {
-int RunGenerator(const std::string& arguments)
-{
-    const std::string command =
-        std::string("\"") + ZANRET_SAMPLES_GENERATOR + "\" " + arguments + " 2>/dev/null";
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::string Quoted(const fs::path& path)
-{
-    std::string quoted(1, '"');
-    quoted += path.string();
-    quoted += '"';
-    return quoted;
-}
-
 // One default sample for the whole suite; the generator is deterministic.
 class DefaultSampleTest : public ::testing::Test
 {

@@ -7,6 +7,7 @@
 #include "repository/Selection2.h"
 #include "repository/Settings.h"
 
+#include "ModelText.h"
 #include "TempFolder.h"
 #include "win32/fileapi.h"
 
@@ -22,13 +23,6 @@ using namespace ZANRET;
 namespace
 {
 using Ids = std::vector<std::wstring>;
-
-std::wstring Field(const DataContainer* element, const wchar_t* name)
-{
-    bool found = false;
-    const wchar_t* value = element != nullptr ? element->GetData(name, &found) : nullptr;
-    return found && value != nullptr ? value : L"";
-}
 
 Ids IdsOf(const CharacterData* character, CharacterData::CONTAINER which)
 {
