@@ -157,7 +157,9 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs)
         {
-            if (run.run_type != Run::RT_Iteration || run.iterations == 0)
+            // With repetitions the mean stands for the size; without, the one run does.
+            const bool mean = run.run_type == Run::RT_Aggregate && run.aggregate_name == "mean";
+            if (!mean && (run.run_type != Run::RT_Iteration || run.iterations == 0))
                 continue;
             const std::string name = run.benchmark_name();
             const int nodes = std::stoi(name.substr(name.find('/') + 1));
