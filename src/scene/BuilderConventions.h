@@ -12,8 +12,6 @@ inline constexpr Class_ID kCharacterParentClassID(0x1999, 0);
 inline constexpr Class_ID kProxyMeshClassID(0x6CF53873, 0x1FF85498);
 // A material class whose parameter kUnitScaledParameter is a length in centimetres.
 inline constexpr Class_ID kUnitScaledMaterialClassID(0x3F2C5FAA, 0x750008BC);
-inline constexpr Class_ID kMultiMaterialClassID(0x200, 0);
-inline constexpr Class_ID kBitmapMapClassID(0x240, 0);
 
 inline constexpr float kParentHelperSize = 50.0f;
 inline constexpr ParamID kProxyPathParameter = 0;

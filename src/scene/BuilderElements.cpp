@@ -21,8 +21,15 @@ namespace
 {
 constexpr float kDegreesToRadians = 0.017453292f;
 
-// The asset's mesh node with its "ZANRET_ASSET" property, or null when a field is missing or the
-// node cannot be made.
+// True when ResolveSelection filled the context and the parent exists: the steps below rely on it.
+bool Ready(const BuildContext* context)
+{
+    return context && context->parent && context->character && context->characterFolder && context->pose &&
+           context->poseId && context->cloth && context->clothId && context->style && context->skin &&
+           context->repositoryPath && context->globalMapsFolder;
+}
+
+// The asset's mesh node with its "ZANRET_ASSET" property, or null when the node cannot be made.
 INode* CreateAssetNode(BuildContext* context, const std::wstring& meshPath)
 {
     const wchar_t* id = Fields::Value(context->asset, L"id");
@@ -34,9 +41,12 @@ INode* CreateAssetNode(BuildContext* context, const std::wstring& meshPath)
     return node;
 }
 
-// The asset's folder, or null when it lacks one of the fields every asset step reads.
+// The asset's folder, or null when there is no asset or it lacks one of the fields every asset
+// step reads.
 const wchar_t* AssetFolder(const BuildContext* context)
 {
+    if (!Ready(context) || !context->asset)
+        return nullptr;
     const DataContainer* asset = context->asset;
     const wchar_t* folder = Fields::Value(asset, L"folder");
     if (!folder || !Fields::Value(asset, L"id") || !Fields::Value(asset, L"name"))
@@ -51,7 +61,8 @@ const wchar_t* AssetMaterialName(const BuildContext* context)
     return source->CheckDatafield(L"material") ? Fields::Value(source, L"material") : nullptr;
 }
 
-// Rotations in degrees about X, then Y, then Z, then the position, in the parent's space.
+// Rotations in degrees about X, then Y, then Z, then the position. The parent is still the
+// identity here, so this is the placement in the parent's space.
 void PlaceByMatrix(INode* node, const AssetMatrixElement& entry)
 {
     Matrix3 tm;
@@ -66,6 +77,8 @@ void PlaceByMatrix(INode* node, const AssetMatrixElement& entry)
 
 bool AddMandatoryElements(BuildContext* context)
 {
+    if (!Ready(context))
+        return false;
     CharacterData* character = context->character;
     const wchar_t* characterId = Fields::Value(character, L"id");
     const wchar_t* poseFolder = Fields::Value(context->pose, L"folder");
@@ -102,6 +115,8 @@ bool AddMandatoryElements(BuildContext* context)
 
 bool AddCloths(BuildContext* context)
 {
+    if (!Ready(context))
+        return false;
     const wchar_t* folder = Fields::Value(context->cloth, L"folder");
     const wchar_t* name = Fields::Value(context->cloth, L"name");
     if (!folder || !name)
@@ -124,6 +139,8 @@ bool AddCloths(BuildContext* context)
 bool AddAssets(BuildContext* context)
 {
     Debug::AddDebugMessage(DEBUG_INFO, L"add assets:");
+    if (!Ready(context))
+        return true;
     for (std::int32_t i = 0; i < Selection2::GetAssetCount(); ++i)
     {
         const std::int32_t unique = Selection2::GetAsset(i);
@@ -149,7 +166,7 @@ bool AddAssets(BuildContext* context)
 
 void DispatchAsset(BuildContext* context)
 {
-    if (!context->asset)
+    if (!context || !context->asset)
         return;
     if (Data2::CheckAssetGlobal(context->asset))
         AddGlobalAsset(context);

@@ -72,7 +72,7 @@ void WalkMaterial(Mtl* material, const wchar_t* mapsFolder, WalkPath& path)
     PathStep step(path, material);
     if (!step.Entered())
         return;
-    if (material->ClassID() == kMultiMaterialClassID)
+    if (material->ClassID() == Class_ID(MULTI_CLASS_ID, 0))
     {
         for (int i = 0; i < material->NumSubMtls(); ++i)
             if (Mtl* sub = material->GetSubMtl(i))
@@ -130,7 +130,7 @@ void WalkMap(Texmap* map, const wchar_t* mapsFolder, WalkPath& path)
     PathStep step(path, map);
     if (!step.Entered())
         return;
-    if (map->ClassID() == kBitmapMapClassID)
+    if (map->ClassID() == Class_ID(BMTEX_CLASS_ID, 0))
     {
         if (auto* bitmap = dynamic_cast<BitmapTex*>(map))
             RepointBitmap(bitmap, mapsFolder);

@@ -20,7 +20,7 @@ INode* MakeNode()
 BitmapTex* MakeBitmap(const wchar_t* file)
 {
     auto* bitmap = dynamic_cast<BitmapTex*>(
-        static_cast<ReferenceTarget*>(CreateInstance(TEXMAP_CLASS_ID, Builder::kBitmapMapClassID)));
+        static_cast<ReferenceTarget*>(CreateInstance(TEXMAP_CLASS_ID, Class_ID(BMTEX_CLASS_ID, 0))));
     bitmap->SetMap(Assets::AssetUser(hostsdk::FromWide(file).c_str(), Assets::kBitmapAsset));
     return bitmap;
 }
@@ -215,7 +215,7 @@ TEST_F(MaterialTest, UnitScaledParameterIsMultipliedOnEveryVisit)
     EXPECT_FLOAT_EQ(block->GetFloat(22), 1.0f);
 
     // Reached twice in one walk: multiplied twice.
-    Mtl* multi = MakeMaterial(Builder::kMultiMaterialClassID);
+    Mtl* multi = MakeMaterial(Class_ID(MULTI_CLASS_ID, 0));
     multi->SetSubMtl(0, scaled);
     multi->SetSubMtl(1, scaled);
     Builder::RelinkTextures(multi, maps.c_str());
