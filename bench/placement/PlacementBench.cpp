@@ -1,10 +1,12 @@
 // One free mouse move in the place state (one pick, one intersection, one transform write, one
-// redraw) over scenes of built characters, next to a plain linear walk over the nodes' bounds,
-// which is what a pick should not exceed. Ends with a table of both by scene size.
+// redraw) over scenes of built characters, next to the host's pick alone and a plain linear walk
+// over the nodes' bounds, which is what a pick should not exceed. Ends with a table of all three
+// by scene size.
 
 #include "PlacementTestScene.h"
 
 #include "scene/Placement.h"
+#include "scene/PlacementPickMode.h"
 
 #include "hostsdk/Host.h"
 #include "hostsdk/hostsdk.h"
@@ -108,6 +110,7 @@ INode* WalkBounds(const Ray& ray, const std::vector<INode*>& nodes)
 }
 
 std::map<int, double> moveMicroseconds;
+std::map<int, double> pickMicroseconds;
 std::map<int, double> walkMicroseconds;
 
 void MouseMoveInPlaceState(benchmark::State& state)
@@ -122,6 +125,24 @@ void MouseMoveInPlaceState(benchmark::State& state)
     {
         benchmark::DoNotOptimize(Host::SendMouse(scene.viewport, MOUSE_FREEMOVE, 0, at[i]));
         i ^= 1;
+    }
+    state.counters["nodes"] = Host::NodeCount();
+    ZANRET::Placement::CancelPlacement();
+    Host::Reset();
+}
+
+// The host's pick alone, with the placement's filter, as each move makes it.
+void HostPickInPlaceState(benchmark::State& state)
+{
+    const int nodes = static_cast<int>(state.range(0));
+    Scene scene = MakeScene(nodes);
+    ZANRET::Placement::StartPlacement(scene.placed);
+    Interface* ip = GetCOREInterface();
+    const IPoint2 at{kViewSize / 2 + 13, kViewSize / 2 - 7};
+    for (auto _ : state)
+    {
+        ZANRET::PlacementPickMode filter;
+        benchmark::DoNotOptimize(ip->PickNode(scene.viewport, at, &filter));
     }
     state.counters["nodes"] = Host::NodeCount();
     ZANRET::Placement::CancelPlacement();
@@ -146,6 +167,7 @@ void LinearWalkOverBounds(benchmark::State& state)
 }
 
 BENCHMARK(MouseMoveInPlaceState)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(HostPickInPlaceState)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(LinearWalkOverBounds)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 
 // Keeps the console output and remembers each run's time per iteration for the closing table.
@@ -164,7 +186,12 @@ public:
             const std::string name = run.benchmark_name();
             const int nodes = std::stoi(name.substr(name.find('/') + 1));
             const double us = run.GetAdjustedRealTime(); // in the benchmark's unit, microseconds
-            (name.rfind("MouseMove", 0) == 0 ? moveMicroseconds : walkMicroseconds)[nodes] = us;
+            if (name.rfind("MouseMove", 0) == 0)
+                moveMicroseconds[nodes] = us;
+            else if (name.rfind("HostPick", 0) == 0)
+                pickMicroseconds[nodes] = us;
+            else
+                walkMicroseconds[nodes] = us;
         }
     }
 };
@@ -179,14 +206,14 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
-    std::printf("\n%10s %16s %20s %10s %16s\n", "nodes", "move (us)", "bounds walk (us)", "move/walk",
-                "move per node (ns)");
+    std::printf("\n%10s %12s %12s %18s %11s %20s\n", "nodes", "move (us)", "pick (us)", "bounds walk (us)",
+                "pick/walk", "move per node (ns)");
     for (const auto& [nodes, move] : moveMicroseconds)
     {
-        const auto walk = walkMicroseconds.find(nodes);
-        const double walkUs = walk == walkMicroseconds.end() ? 0.0 : walk->second;
-        std::printf("%10d %16.2f %20.2f %10.2f %16.1f\n", nodes, move, walkUs,
-                    walkUs > 0.0 ? move / walkUs : 0.0, move * 1000.0 / nodes);
+        const double pick = pickMicroseconds.count(nodes) ? pickMicroseconds[nodes] : 0.0;
+        const double walk = walkMicroseconds.count(nodes) ? walkMicroseconds[nodes] : 0.0;
+        std::printf("%10d %12.2f %12.2f %18.2f %11.2f %20.1f\n", nodes, move, pick, walk,
+                    walk > 0.0 ? pick / walk : 0.0, move * 1000.0 / nodes);
     }
     return 0;
 }
