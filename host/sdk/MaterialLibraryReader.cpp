@@ -11,6 +11,7 @@
 #include <libxml/tree.h>
 
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <fstream>
@@ -255,6 +256,8 @@ bool ReadMaterialLibrary(const MCHAR* path, std::vector<Ref<Mtl>>& materials)
     if (file.bad())
         return false;
     const std::string text = bytes.str();
+    if (text.size() > static_cast<size_t>(INT_MAX))
+        return false;
     // No network, no DTD, no entity substitution; errors are ours to report, not libxml2's.
     const int options = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
     xmlDoc* doc = xmlReadMemory(text.data(), static_cast<int>(text.size()), nullptr, nullptr, options);
