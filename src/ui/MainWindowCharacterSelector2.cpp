@@ -79,6 +79,8 @@ void MainWindowCharacterSelector2::CreateSelektor(hostforms::MaxForm* parent)
     QPalette palette = m_treeView->palette();
     palette.setColor(QPalette::Base, QColor(68, 68, 68));
     palette.setColor(QPalette::Text, Qt::white);
+    // The branch arrows are drawn in the window text colour; on the dark back they must be light.
+    palette.setColor(QPalette::WindowText, Qt::white);
     m_treeView->setPalette(palette);
 
     QObject::connect(m_treeView, &QTreeWidget::itemSelectionChanged, m_treeView, [this] { AterSelect(); });

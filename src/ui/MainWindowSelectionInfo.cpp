@@ -86,6 +86,7 @@ void MainWindowSelectionInfo::CreateInfo(hostforms::MaxForm* parent)
     // Names are shown as they are, never read as markup.
     m_label->setTextFormat(Qt::PlainText);
     m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_label->setWordWrap(true);
     m_label->setContentsMargins(4, 4, 4, 4);
     m_label->setAutoFillBackground(true);
     QPalette palette = m_label->palette();

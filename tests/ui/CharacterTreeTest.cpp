@@ -15,7 +15,11 @@
 
 using namespace ZANRET;
 
-TEST_F(WindowFixture, TreeListsTheAvailableCharactersWithTheirAvailableOutfitsOnly)
+class CharacterTreeTest : public WindowFixture
+{
+};
+
+TEST_F(CharacterTreeTest, TreeListsTheAvailableCharactersWithTheirAvailableOutfitsOnly)
 {
     OpenOnSamples();
     const QTreeWidget* tree = Window()->CharacterSelector()->TreeView();
@@ -33,7 +37,7 @@ TEST_F(WindowFixture, TreeListsTheAvailableCharactersWithTheirAvailableOutfitsOn
     EXPECT_TRUE(tree->selectedItems().isEmpty());
 }
 
-TEST_F(WindowFixture, ClickingNodesChoosesCharactersAndOutfits)
+TEST_F(CharacterTreeTest, ClickingNodesChoosesCharactersAndOutfits)
 {
     OpenOnSamples();
     ClickNode(Node("Ben"));

@@ -21,6 +21,10 @@
 
 using namespace ZANRET;
 
+class ClothPreviewTest : public WindowFixture
+{
+};
+
 namespace
 {
 std::vector<QPoint> Positions()
@@ -38,7 +42,7 @@ std::vector<QPoint> Positions()
 }
 } // namespace
 
-TEST_F(WindowFixture, OutfitPicturesFillTheGridAvailableFirstWithTheOverlayOnTheOthers)
+TEST_F(ClothPreviewTest, OutfitPicturesFillTheGridAvailableFirstWithTheOverlayOnTheOthers)
 {
     OpenOnSamples();
     ClickNode(Node("Anna"));
@@ -84,7 +88,7 @@ TEST_F(WindowFixture, OutfitPicturesFillTheGridAvailableFirstWithTheOverlayOnThe
     EXPECT_EQ(Positions(), (std::vector<QPoint>{{15, 15}, {140, 15}, {15, 360}, {140, 360}}));
 }
 
-TEST_F(WindowFixture, OutfitGridWrapsAfterFivePicturesAndSkipsPicturesThatCannotBeRead)
+TEST_F(ClothPreviewTest, OutfitGridWrapsAfterFivePicturesAndSkipsPicturesThatCannotBeRead)
 {
     TempFolder small;
     WriteSmallRepository(small);
@@ -120,7 +124,7 @@ TEST_F(WindowFixture, OutfitGridWrapsAfterFivePicturesAndSkipsPicturesThatCannot
               (std::vector<QPoint>{{15, 15}, {140, 15}, {15, 360}, {140, 360}, {15, 705}, {140, 705}}));
 }
 
-TEST_F(WindowFixture, ClickingAPictureChoosesTheOutfitAndShowsCreateAndTheInfoLine)
+TEST_F(ClothPreviewTest, ClickingAPictureChoosesTheOutfitAndShowsCreateAndTheInfoLine)
 {
     OpenOnSamples();
     ClickNode(Node("Anna"));

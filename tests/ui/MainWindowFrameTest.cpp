@@ -24,12 +24,16 @@
 
 using namespace ZANRET;
 
+class MainWindowFrameTest : public WindowFixture
+{
+};
+
 namespace
 {
 const QString kCaption = QStringLiteral("ZANRET Manager 1.0 - ");
 } // namespace
 
-TEST_F(WindowFixture, OpeningBuildsTheWindowWithEveryPartInPlace)
+TEST_F(MainWindowFrameTest, OpeningBuildsTheWindowWithEveryPartInPlace)
 {
     OpenOnSamples();
     MainWindowClass* window = Window();
@@ -65,7 +69,7 @@ TEST_F(WindowFixture, OpeningBuildsTheWindowWithEveryPartInPlace)
     EXPECT_EQ(m_log.Count(DEBUG_INFO, L"current char is nullptr"), 1);
 }
 
-TEST_F(WindowFixture, RunningTheActionAgainShowsTheSameWindowRestoredAndRefreshed)
+TEST_F(MainWindowFrameTest, RunningTheActionAgainShowsTheSameWindowRestoredAndRefreshed)
 {
     OpenOnSamples();
     MainWindowClass* window = Window();
@@ -89,7 +93,7 @@ TEST_F(WindowFixture, RunningTheActionAgainShowsTheSameWindowRestoredAndRefreshe
     EXPECT_EQ(PreviewCount(), 4);
 }
 
-TEST_F(WindowFixture, ResizingStretchesTheAnchoredPartsDownToTheMinimumSize)
+TEST_F(MainWindowFrameTest, ResizingStretchesTheAnchoredPartsDownToTheMinimumSize)
 {
     OpenOnSamples();
     MainWindowClass* window = Window();
@@ -109,7 +113,7 @@ TEST_F(WindowFixture, ResizingStretchesTheAnchoredPartsDownToTheMinimumSize)
     EXPECT_EQ(window->PlacementWidget()->Button()->geometry(), QRect(360, 37, 132, 50));
 }
 
-TEST_F(WindowFixture, ClosingDestroysTheWindowAndTheNextOpenShowsTheKeptSelection)
+TEST_F(MainWindowFrameTest, ClosingDestroysTheWindowAndTheNextOpenShowsTheKeptSelection)
 {
     OpenOnSamples();
     ClickNode(Node(QStringLiteral("Anna")));

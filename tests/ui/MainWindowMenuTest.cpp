@@ -18,19 +18,23 @@
 
 using namespace ZANRET;
 
+class MainWindowMenuTest : public WindowFixture
+{
+};
+
 namespace
 {
 const QString kCaption = QStringLiteral("ZANRET Manager 1.0 - ");
 } // namespace
 
-TEST_F(WindowFixture, VisitShopHandsTheShopAddressToTheLinkOpener)
+TEST_F(MainWindowMenuTest, VisitShopHandsTheShopAddressToTheLinkOpener)
 {
     OpenOnSamples();
     ChooseMenuItem(QStringLiteral("ZANRET"), QStringLiteral("Visit Shop"));
     EXPECT_EQ(m_links.Links(), QStringList{QStringLiteral("https://example.com/shop/")});
 }
 
-TEST_F(WindowFixture, ReloadRebuildsEveryPartAtTheBaseSizeAndKeepsTheUsersSize)
+TEST_F(MainWindowMenuTest, ReloadRebuildsEveryPartAtTheBaseSizeAndKeepsTheUsersSize)
 {
     OpenOnSamples();
     ClickNode(Node(QStringLiteral("Anna")));
@@ -59,7 +63,7 @@ TEST_F(WindowFixture, ReloadRebuildsEveryPartAtTheBaseSizeAndKeepsTheUsersSize)
     EXPECT_EQ(m_log.Count(DEBUG_INFO, L"No Characters found!"), 0);
 }
 
-TEST_F(WindowFixture, SetRepositoryLoadsTheChosenCatalogueOrChangesNothingWhenCancelled)
+TEST_F(MainWindowMenuTest, SetRepositoryLoadsTheChosenCatalogueOrChangesNothingWhenCancelled)
 {
     TempFolder small;
     WriteSmallRepository(small);

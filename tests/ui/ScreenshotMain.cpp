@@ -40,14 +40,22 @@ int main(int argc, char** argv)
     ZANRET::Commands::CallMainWindow();
     ZANRET::MainWindowClass* window = ZANRET::MainWindowClass::window;
     ZANRET::CharacterData* character = ZANRET::Data2::GetCharacter(characterId.c_str());
-    if (!window || !character || !character->GetCloth(clothId.c_str()))
+    const bool characterAlone = clothId == L"-";
+    if (!window || !character || (!characterAlone && !character->GetCloth(clothId.c_str())))
     {
         std::fprintf(stderr, "no window, or no such character and outfit\n");
         return 1;
     }
-    ZANRET::Commands::SetSelectedClothUnique(ZANRET::Data2::GetUnique(character),
-                                             ZANRET::Data2::GetUnique(character->GetCloth(clothId.c_str())),
-                                             true);
+    if (characterAlone)
+    {
+        ZANRET::Commands::SetSelectedCharacterUnique(ZANRET::Data2::GetUnique(character), true);
+    }
+    else
+    {
+        ZANRET::Commands::SetSelectedClothUnique(
+            ZANRET::Data2::GetUnique(character),
+            ZANRET::Data2::GetUnique(character->GetCloth(clothId.c_str())), true);
+    }
     // Let the window system map and paint the window.
     for (int i = 0; i < 20; ++i)
     {

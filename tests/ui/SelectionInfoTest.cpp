@@ -13,6 +13,10 @@
 
 using namespace ZANRET;
 
+class SelectionInfoTest : public WindowFixture
+{
+};
+
 namespace
 {
 QString InfoText()
@@ -35,7 +39,7 @@ DataContainer* AssetMaterial(const CharacterData* character, const wchar_t* asse
 }
 } // namespace
 
-TEST_F(WindowFixture, InfoLineSpellsOutTheSelection)
+TEST_F(SelectionInfoTest, InfoLineSpellsOutTheSelection)
 {
     OpenOnSamples();
     CharacterData* anna = Data2::GetCharacter(L"anna");
