@@ -232,6 +232,16 @@ TEST_F(BuilderTest, ParentHelperThatCannotBeMadeCancelsTheBuild)
     EXPECT_NE(Builder::BuildCharacter(), nullptr);
 }
 
+TEST_F(BuilderTest, SelectedAssetsThatNameNothingArePassedOver)
+{
+    SelectAnna(L"sit");
+    Selection2::AddAsset(999999);
+    SelectAsset(L"bag");
+    INode* parent = Builder::BuildCharacter();
+    ASSERT_NE(parent, nullptr);
+    EXPECT_EQ(ChildNames(parent), (std::vector<std::wstring>{L"Sitting", L"Dress", L"Bag"}));
+}
+
 TEST_F(BuilderTest, MissingProxyClassStillGivesAGroupedParent)
 {
     SelectAnna();
