@@ -2,10 +2,7 @@
 
 #include <libxml/parser.h>
 
-#include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 namespace
 {
@@ -129,40 +126,4 @@ std::string FileNameOf(const std::string& path)
 {
     const std::size_t slash = path.find_last_of("\\/");
     return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-bool IsReadableMesh(const std::filesystem::path& file, float& height)
-{
-    std::ifstream in(file);
-    std::size_t vertices = 0, faces = 0;
-    float low = 0, high = 0;
-    for (std::string line; std::getline(in, line);)
-    {
-        std::istringstream words(line);
-        std::string kind;
-        words >> kind;
-        if (kind == "v")
-        {
-            float x, y, z;
-            if (!(words >> x >> y >> z))
-                return false;
-            low = vertices == 0 ? z : std::min(low, z);
-            high = vertices == 0 ? z : std::max(high, z);
-            ++vertices;
-        }
-        else if (kind == "f")
-        {
-            int corners = 0;
-            for (long index; words >> index; ++corners)
-            {
-                if (index == 0 || index > static_cast<long>(vertices) || -index > static_cast<long>(vertices))
-                    return false;
-            }
-            if (corners < 3 || !words.eof())
-                return false;
-            ++faces;
-        }
-    }
-    height = high - low;
-    return faces > 0;
 }

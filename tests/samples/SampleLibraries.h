@@ -28,7 +28,3 @@ std::optional<FoundMaterial> FindMaterial(const std::filesystem::path& root,
 
 // The file name and extension of a recorded path, whatever its separators.
 std::string FileNameOf(const std::string& path);
-
-// True when the file holds the mesh subset the stand-in reads: at least one face, well-formed
-// vertex and face lines, and no index outside the vertices. height gets the extent along z.
-bool IsReadableMesh(const std::filesystem::path& file, float& height);
