@@ -3,6 +3,7 @@
 #include "hostsdk/Host.h"
 
 #include "HostState.h"
+#include "Objects.h"
 
 #include "hostsdk/Units.h"
 
@@ -206,6 +207,28 @@ std::vector<MSTR> UserPropertyKeys(INode* node)
     return n ? n->PropertyKeys() : std::vector<MSTR>();
 }
 
+std::vector<Point3> WorldTriangles(INode* node)
+{
+    std::vector<Point3> corners;
+    SceneNode* n = AsSceneNode(node);
+    auto* proxy = n ? dynamic_cast<ProxyMeshObject*>(n->GetObjectRef()) : nullptr;
+    if (!proxy)
+        return corners;
+    const Matrix3 tm = n->GetObjectTM(0);
+    const TriangleMesh& mesh = proxy->Mesh();
+    corners.reserve(mesh.triangles.size() * 3);
+    for (const auto& triangle : mesh.triangles)
+        for (int corner : triangle)
+            corners.push_back(mesh.vertices[static_cast<size_t>(corner)] * tm);
+    return corners;
+}
+
+Box3 WorldBounds(INode* node)
+{
+    SceneNode* n = AsSceneNode(node);
+    return n ? n->WorldBounds(0) : Box3();
+}
+
 void RegisterClass(ClassDesc* desc)
 {
     auto& list = State().pluginClasses;
@@ -270,6 +293,12 @@ void SetViewportCamera(HWND viewport, const Point3& eye, const Point3& target, c
 {
     if (Viewport* vp = FindViewport(viewport))
         vp->SetCamera(eye, target, up, fovDegrees);
+}
+
+float ViewportFieldOfView(HWND viewport)
+{
+    const Viewport* vp = FindViewport(viewport);
+    return vp ? vp->FieldOfView() : 0.0f;
 }
 
 HWND ActiveViewport()

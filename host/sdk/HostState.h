@@ -79,6 +79,7 @@ public:
     int Height() override { return m_height; }
 
     void SetSize(int width, int height);
+    float FieldOfView() const { return m_fovDegrees; }
     void SetCamera(const Point3& eye, const Point3& target, const Point3& up, float fovDegrees);
 
 private:

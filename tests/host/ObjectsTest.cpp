@@ -45,6 +45,16 @@ TEST_F(Objects, ProxyReadsObjTextThroughTheBackslashPath)
     ExpectPointNear(ray.p + ray.dir * at, Point3(0.5f, 0.5f, 0.0f));
     ray.p = Point3(5.0f, 5.0f, 10.0f);
     EXPECT_FALSE(proxy->IntersectRay(0, ray, at, normal));
+
+    // Drawn in world space, where its node puts it.
+    INode* node = ip->CreateObjectNode(proxy);
+    Matrix3 tm;
+    tm.Translate(Point3(100.0f, 0.0f, 0.0f));
+    node->SetNodeTM(0, tm);
+    const std::vector<Point3> corners = Host::WorldTriangles(node);
+    ASSERT_EQ(corners.size(), 9u);
+    ExpectPointNear(corners[0], Point3(99.0f, -1.0f, 0.0f));
+    ExpectPointNear(Host::WorldBounds(node).pmax, Point3(101.0f, 1.0f, 5.0f));
 }
 
 TEST_F(Objects, AFileThatCannotBeUsedGivesThePlaceholderBox)

@@ -81,6 +81,7 @@ TEST_F(Views, RaysFromAKnownCamera)
     const Ray right = view.MapScreenToWorldRay(200.0f, 50.0f);
     ExpectPointNear(right.dir, Normalize(Point3(2.0f, 0.0f, -1.0f)));
 
+    EXPECT_FLOAT_EQ(Host::ViewportFieldOfView(vp), 90.0f);
     ViewExp& none = ip->GetViewExp(nullptr);
     EXPECT_FALSE(none.IsAlive());
     EXPECT_EQ(none.MapScreenToWorldRay(1.0f, 1.0f).dir, Point3());

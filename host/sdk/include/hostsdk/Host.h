@@ -41,6 +41,10 @@ int ProxyMeshTriangleCount(Object* proxy);
 std::vector<INode*> NodesUsing(Object* object);
 // The keys of a node's user properties, in key order (for scene dumps).
 std::vector<MSTR> UserPropertyKeys(INode* node);
+// For drawing: the triangles of a node's mesh in world space, three corners each (none for a node
+// without a mesh), and the world bounds of its object (a point at the pivot without extent).
+std::vector<Point3> WorldTriangles(INode* node);
+Box3 WorldBounds(INode* node);
 
 // Classes: built-in classes are always registered; plug-ins' descriptors are added here.
 void RegisterClass(ClassDesc* desc);
@@ -59,6 +63,9 @@ void SetViewportSize(HWND viewport, int width, int height);
 void SetViewportCamera(HWND viewport, const Point3& eye, const Point3& target, const Point3& up,
                        float fovDegrees);
 HWND ActiveViewport();
+// The vertical field of view in degrees (0 for a window that is not a viewport). With
+// ViewExp::GetCameraTM and the size it gives the projection of MapScreenToWorldRay.
+float ViewportFieldOfView(HWND viewport);
 // Sends a mouse event to the top command mode's mouse procedure (nothing when the stack holds only
 // the host's own select mode). Returns the procedure's result, or 0.
 int SendMouse(HWND viewport, int msg, int flags, IPoint2 at, int point = 0);
