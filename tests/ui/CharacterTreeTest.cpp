@@ -11,6 +11,7 @@
 #include <hostforms/ScrollPanel.h>
 
 #include <QPushButton>
+#include <QTest>
 #include <QTreeWidget>
 
 using namespace ZANRET;
@@ -67,4 +68,21 @@ TEST_F(CharacterTreeTest, ClickingNodesChoosesCharactersAndOutfits)
     EXPECT_EQ(m_log.Count(DEBUG_INFO, L"Select Character..."), 1);
     EXPECT_FALSE(Window()->ClothSelector()->Panel()->isHidden());
     EXPECT_TRUE(Window()->PlacementWidget()->Button()->isHidden());
+}
+
+TEST_F(CharacterTreeTest, MovingTheMouseOverTheTreeOrThePanelGivesItTheFocus)
+{
+    OpenOnSamples();
+    ClickNode(Node("Anna"));
+    QTreeWidget* tree = Window()->CharacterSelector()->TreeView();
+    hostforms::ScrollPanel* panel = Window()->ClothSelector()->Panel();
+    QTest::mouseMove(panel->viewport(), QPoint(600, 450));
+    Flush();
+    EXPECT_EQ(Window()->focusWidget(), panel);
+    QTest::mouseMove(tree->viewport(), QPoint(60, 400));
+    Flush();
+    EXPECT_EQ(Window()->focusWidget(), tree);
+    // Focus is no choice: the selection stays as it was.
+    EXPECT_STREQ(Selection2::GetCharacter(), L"anna");
+    EXPECT_EQ(tree->selectedItems().value(0), Node("Anna"));
 }
