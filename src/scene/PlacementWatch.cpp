@@ -56,8 +56,13 @@ void OnPostOpen(void*, NotifyInfo* info)
     ForgetAll();
 }
 
+bool listening = false;
+
 void Listen(bool on)
 {
+    if (on == listening)
+        return;
+    listening = on;
     const auto change = on ? RegisterNotification : UnRegisterNotification;
     change(OnPreNodeDelete, nullptr, NOTIFY_SCENE_PRE_DELETED_NODE);
     change(OnPostNew, nullptr, NOTIFY_SYSTEM_POST_NEW);
@@ -79,7 +84,6 @@ void Watch(INode* node)
         if (node->IsGroupMember() && parent && parent->IsGroupHead())
             groupHead = parent;
     }
-    // Registering twice is one registration, so a second placement simply keeps listening.
     Listen(true);
 }
 
