@@ -1,4 +1,4 @@
-// The info line spells out the selection exactly.
+// The info line spells out the selection exactly; "Create" builds it.
 
 #include "WindowFixture.h"
 
@@ -7,9 +7,14 @@
 #include "repository/Selection2.h"
 #include "ui/MainWindow.h"
 #include "ui/MainWindowClass.h"
+#include "ui/MainWindowPlacementWidget.h"
 #include "ui/MainWindowSelectionInfo.h"
 
+#include <hostsdk/Host.h>
+
 #include <QLabel>
+#include <QPushButton>
+#include <QTest>
 
 using namespace ZANRET;
 
@@ -80,4 +85,47 @@ TEST_F(SelectionInfoTest, InfoLineSpellsOutTheSelection)
     MainWindow::UpdateInfo();
     EXPECT_EQ(InfoText(), QString());
     EXPECT_EQ(m_log.Count(DEBUG_INFO, L"current char object is nullptr"), 1);
+}
+
+class CreateButtonTest : public WindowFixture
+{
+protected:
+    void SetUp() override { Host::Reset(); }
+    void TearDown() override
+    {
+        WindowFixture::TearDown();
+        Host::Reset();
+    }
+
+    static void ClickCreate()
+    {
+        QPushButton* create = MainWindowClass::window->PlacementWidget()->Button();
+        ASSERT_FALSE(create->isHidden());
+        QTest::mouseClick(create, Qt::LeftButton);
+        Flush();
+    }
+};
+
+TEST_F(CreateButtonTest, CreateBuildsTheSelectionAndReportsAnIncompleteOne)
+{
+    OpenOnSamples();
+    // Tuxedo has a mesh for no pose, so no pose is chosen with it; "Create" shows all the same.
+    ClickNode(Node("Ben", "Tuxedo"));
+    EXPECT_EQ(Selection2::GetPose(), nullptr);
+    m_log.Clear();
+    ClickCreate();
+    EXPECT_EQ(m_log.Count(DEBUG_ERROR, L"Commands::CreateCharacter could not create character"), 1);
+    EXPECT_EQ(Host::NodeCount(), 0);
+    EXPECT_EQ(Host::ScriptLines().back(), MSTR(_M("animButtonState=false")));
+
+    // The pages choose a pose, a skin and a material for the jeans: the character is built.
+    ClickNode(Node("Anna", "Jeans & Shirt"));
+    ASSERT_NE(Selection2::GetPose(), nullptr);
+    m_log.Clear();
+    ClickCreate();
+    EXPECT_EQ(m_log.CountOfType(DEBUG_ERROR), 0);
+    EXPECT_GT(Host::NodeCount(), 0);
+    // The button stays as it is and the window is not redrawn.
+    EXPECT_FALSE(Window()->PlacementWidget()->Button()->isHidden());
+    EXPECT_EQ(m_log.Count(DEBUG_INFO, L"update gui width..."), 0);
 }
