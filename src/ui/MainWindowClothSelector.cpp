@@ -21,7 +21,7 @@ namespace ZANRET
 {
 namespace
 {
-// Gives the panel the focus whenever the mouse moves over it or its pictures.
+// Gives the panel the focus whenever the mouse moves over its own surface (not over a picture).
 class FocusOnMouseMove : public QObject
 {
 public:
