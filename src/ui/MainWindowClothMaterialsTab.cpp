@@ -20,9 +20,12 @@ void MainWindowClothMaterialsTab::SelectedElement(std::int32_t unique)
     Commands::SetSelectedStyle(unique, true);
 }
 
-void MainWindowClothMaterialsTab::UnselectElement(std::int32_t)
+void MainWindowClothMaterialsTab::UnselectElement(std::int32_t unique)
 {
-    SelectOnlyUnique(m_lastSelected);
+    // A material cannot be un-chosen: the box the user cleared was the chosen one, so it is ticked again.
+    // (The page's last choice may not be the chosen one: after a pose change the page is made anew
+    // while the earlier choice stays.)
+    SelectOnlyUnique(unique);
 }
 
 void MainWindowClothMaterialsTab::FillMaterials(DataContainer* cloth, CharacterData* character)

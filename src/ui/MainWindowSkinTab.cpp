@@ -20,9 +20,12 @@ void MainWindowSkinTab::SelectedElement(std::int32_t unique)
     Commands::SetSelectedSkin(unique, true);
 }
 
-void MainWindowSkinTab::UnselectElement(std::int32_t)
+void MainWindowSkinTab::UnselectElement(std::int32_t unique)
 {
-    SelectOnlyUnique(m_lastSelected);
+    // A skin cannot be un-chosen: the box the user cleared was the chosen one, so it is ticked again.
+    // (The page's last choice may not be the chosen one: after a pose change the page is made anew
+    // while the earlier choice stays.)
+    SelectOnlyUnique(unique);
 }
 
 void MainWindowSkinTab::FillSkins(CharacterData* character)
