@@ -5,6 +5,7 @@
 #include "repository/Data2.h"
 #include "repository/DataContainer.h"
 #include "repository/Debug.h"
+#include "ui/MainWindowGeneralFill.h"
 
 #include <hostforms/MaxForm.h>
 
@@ -24,9 +25,7 @@ namespace
 {
 QString Name(const DataContainer* element)
 {
-    bool found = false;
-    const wchar_t* name = element->GetData(L"name", &found);
-    return found && name ? QString::fromWCharArray(name) : QString();
+    return MainWindowGeneralFill::ToQString(MainWindowGeneralFill::Field(element, L"name"));
 }
 
 std::int32_t UniqueOf(const std::unordered_map<const QTreeWidgetItem*, std::int32_t>& uniques,

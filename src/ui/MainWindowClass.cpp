@@ -4,6 +4,7 @@
 #include "repository/Settings.h"
 #include "ui/MainWindowCharacterSelector2.h"
 #include "ui/MainWindowClothSelector.h"
+#include "ui/MainWindowGeneralFill.h"
 #include "ui/MainWindowGeneralSelector.h"
 #include "ui/MainWindowMenu.h"
 #include "ui/MainWindowPlacementWidget.h"

@@ -6,12 +6,11 @@
 #include "repository/DataContainer.h"
 #include "repository/Debug.h"
 #include "repository/RepositoryLayout.h"
-#include "repository/Settings.h"
+#include "ui/MainWindowGeneralFill.h"
 
 #include <hostforms/PictureBox.h>
 #include <hostforms/ScrollPanel.h>
 
-#include <win32/fileapi.h>
 #include <win32/path.h>
 
 #include <QByteArray>
@@ -26,24 +25,13 @@ namespace ZANRET
 {
 namespace
 {
-std::wstring Field(const DataContainer* element, const wchar_t* name)
-{
-    bool found = false;
-    const wchar_t* value = element->GetData(name, &found);
-    return found && value ? std::wstring(value) : std::wstring();
-}
-
-bool FileExists(const std::wstring& path)
-{
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
+using MainWindowGeneralFill::Field;
 
 // The picture in the file, read at once and closed again; a null image when there is no file or it
 // cannot be decoded.
 QImage ReadImage(const std::wstring& path)
 {
-    if (!FileExists(path))
+    if (!MainWindowGeneralFill::FileExists(path))
     {
         return QImage();
     }
@@ -102,8 +90,8 @@ bool MainWindowClothPreview::Create(hostforms::ScrollPanel* parent, int xpos, in
     }
     if (!m_available)
     {
-        const wchar_t* repository = Settings::GetPath();
-        const QImage overlay = ReadImage(RepositoryLayout::ClothOverlayFile(repository ? repository : L""));
+        const QImage overlay =
+            ReadImage(RepositoryLayout::ClothOverlayFile(MainWindowGeneralFill::RepositoryPath()));
         if (!overlay.isNull())
         {
             image = WithOverlay(image, overlay);

@@ -5,6 +5,7 @@
 #include "repository/DataContainer.h"
 #include "repository/Debug.h"
 #include "repository/Selection2.h"
+#include "ui/MainWindowGeneralFill.h"
 
 #include <hostforms/MaxForm.h>
 
@@ -17,17 +18,12 @@ namespace ZANRET
 {
 namespace
 {
-QString Text(const wchar_t* text)
-{
-    return text ? QString::fromWCharArray(text) : QString();
-}
+using MainWindowGeneralFill::ToQString;
 
 // A missing field reads as empty text.
 QString Name(const DataContainer* element)
 {
-    bool found = false;
-    const wchar_t* name = element->GetData(L"name", &found);
-    return found ? Text(name) : QString();
+    return ToQString(MainWindowGeneralFill::Field(element, L"name"));
 }
 
 QString Quoted(const QString& text)
@@ -125,19 +121,19 @@ void MainWindowSelectionInfo::UpdateInfo()
     const wchar_t* poseId = Selection2::GetPose();
     if (const DataContainer* pose = poseId ? character->GetPose(poseId) : nullptr)
     {
-        text += Text(character->GetContainerName(CharacterData::POSES)) + QStringLiteral(": ") +
+        text += ToQString(character->GetContainerName(CharacterData::POSES)) + QStringLiteral(": ") +
                 Quoted(Name(pose));
     }
     const wchar_t* skinId = Selection2::GetSkin();
     if (const DataContainer* skin = skinId ? character->GetSkin(skinId) : nullptr)
     {
-        text += QStringLiteral(", ") + Text(character->GetContainerName(CharacterData::SKINS)) +
+        text += QStringLiteral(", ") + ToQString(character->GetContainerName(CharacterData::SKINS)) +
                 QStringLiteral(": ") + Quoted(Name(skin));
     }
     const wchar_t* styleId = Selection2::GetStyle();
     if (const DataContainer* style = styleId ? character->GetStyle(clothId, styleId) : nullptr)
     {
-        text += QStringLiteral(", ") + Text(character->GetContainerName(CharacterData::CLOTH)) +
+        text += QStringLiteral(", ") + ToQString(character->GetContainerName(CharacterData::CLOTH)) +
                 QStringLiteral(": ") + Quoted(Name(style));
     }
     text += AssetsText(character);
