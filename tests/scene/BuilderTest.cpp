@@ -94,7 +94,7 @@ TEST_F(BuilderTest, BuildsTheSelectionAsOneGroupedLayeredHierarchy)
     ILayer* layer = CharacterLayer();
     ASSERT_NE(layer, nullptr);
     for (INode* node : Host::SceneNodes())
-        EXPECT_EQ(node->GetLayer(), layer) << hostsdk::ToWide(node->GetName()).size();
+        EXPECT_EQ(node->GetLayer(), layer) << hostsdk::ToWide(node->GetName());
     EXPECT_EQ(LayerNodeCount(), 8);
 
     EXPECT_EQ(Host::UndoNames(), std::vector<MSTR>{MSTR(_M("ZANRET Character"))});
