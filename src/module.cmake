@@ -50,6 +50,13 @@ function(zanret_clone_for_sdk target year sdk)
     endif()
   endforeach()
   target_link_libraries(${clone} PUBLIC ${mapped})
+  # What reaches only the users of the library (such as Qt's compiled-in resources) is shared as it is.
+  get_target_property(interface ${target} INTERFACE_LINK_LIBRARIES)
+  foreach(item IN LISTS interface)
+    if(NOT item IN_LIST libraries)
+      set_property(TARGET ${clone} APPEND PROPERTY INTERFACE_LINK_LIBRARIES "${item}")
+    endif()
+  endforeach()
   target_compile_definitions(${clone} PUBLIC ZANRET_SDK_YEAR=${year})
 endfunction()
 

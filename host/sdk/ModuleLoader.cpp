@@ -153,8 +153,9 @@ void ModuleLoader::StartPlugins()
 {
     for (PluginModule& module : m_modules)
     {
-        if (!module.plugins.empty())
+        if (module.started)
             continue;
+        module.started = true;
         for (ClassDesc* desc : module.classes)
         {
             if (desc->SuperClassID() != GUP_CLASS_ID)
@@ -170,7 +171,7 @@ void ModuleLoader::StartPlugins()
     }
 }
 
-void ModuleLoader::Shutdown()
+void ModuleLoader::StopPlugins()
 {
     if (m_modules.empty())
         return;
@@ -185,6 +186,11 @@ void ModuleLoader::Shutdown()
         }
         module->plugins.clear();
     }
+}
+
+void ModuleLoader::Shutdown()
+{
+    StopPlugins();
     for (auto module = m_modules.rbegin(); module != m_modules.rend(); ++module)
         Unload(*module);
     m_modules.clear();

@@ -41,7 +41,8 @@ struct PluginModule
     std::wstring description;
     std::vector<ClassDesc*> classes;
     std::vector<DWORD> actionTables; // ids of the tables registered from it
-    std::vector<GUP*> plugins;       // its started global utility plug-ins
+    std::vector<GUP*> plugins;       // its running global utility plug-ins
+    bool started = false;            // its plug-ins were created and started once
 };
 
 class ModuleLoader
@@ -58,11 +59,13 @@ public:
     // message for the user when it cannot be opened, lacks an entry point, was built for another SDK
     // release, refuses to initialise or is loaded already; nothing of it stays registered then.
     bool Load(const std::string& file, std::wstring& message);
-    // Creates and starts the global utility plug-ins of every loaded library that has not been
-    // started. A plug-in whose Start does not ask to be kept is deleted again.
+    // Creates and starts the global utility plug-ins of every loaded library whose plug-ins were
+    // not started yet. A plug-in whose Start does not ask to be kept is deleted again.
     void StartPlugins();
-    // Stops and deletes the plug-ins (last started first), takes the libraries' action tables,
-    // classes, notifications and command modes out of the host, and unloads the libraries.
+    // Leaves the command modes and stops and deletes the plug-ins, last started first.
+    void StopPlugins();
+    // StopPlugins, then takes the libraries' action tables, classes and notifications out of the
+    // host and unloads the libraries, last loaded first.
     void Shutdown();
 
     DWORD HostVersion() const { return m_hostVersion; }
