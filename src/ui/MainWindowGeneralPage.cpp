@@ -61,11 +61,11 @@ void MainWindowGeneralPage::Create(QTabWidget* control, std::int32_t width, cons
     QPalette palette = m_page->palette();
     const QColor grey(PageGrey, PageGrey, PageGrey);
     palette.setColor(QPalette::Window, grey);
-    palette.setColor(QPalette::Base, grey);
+    // Captions light on the grey; check boxes keep a light square with a dark mark.
     palette.setColor(QPalette::WindowText, QColor(235, 235, 235));
-    palette.setColor(QPalette::Text, QColor(235, 235, 235));
     m_page->setPalette(palette);
     m_page->setAutoFillBackground(true);
+    m_page->viewport()->setBackgroundRole(QPalette::Window);
     m_page->viewport()->setAutoFillBackground(true);
     SetWidth(width);
     new MouseMoveWatcher(m_page->Surface(), [this] { MouseMoved(); });

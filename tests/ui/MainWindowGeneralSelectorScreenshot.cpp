@@ -1,0 +1,91 @@
+// Opens the manager window on a repository with an outfit chosen and saves a picture of the window
+// with each of its tabs shown in turn (scripts/screenshot-tabs).
+// Usage: mainwindow-tabs-screenshot <repository folder> <output folder> [character id] [outfit id]
+
+#include "plugin/Commands.h"
+#include "repository/CharacterData.h"
+#include "repository/Data2.h"
+#include "repository/Settings.h"
+#include "ui/MainWindowClass.h"
+#include "ui/MainWindowGeneralSelector.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace
+{
+// Lets the window system map and paint the window.
+void Settle(QApplication& app)
+{
+    for (int i = 0; i < 10; ++i)
+    {
+        app.processEvents();
+        QThread::msleep(25);
+    }
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 3)
+    {
+        std::fprintf(stderr, "usage: %s <repository folder> <output folder> [character id] [outfit id]\n",
+                     argv[0]);
+        return 2;
+    }
+    QApplication app(argc, argv);
+    QTemporaryDir settings;
+    setenv("LOCALAPPDATA", settings.path().toLocal8Bit().constData(), 1);
+
+    const std::wstring repository =
+        QDir(QString::fromLocal8Bit(argv[1])).absolutePath().toStdWString() + L"\\";
+    const QString characterText = QString::fromLocal8Bit(argc > 3 ? argv[3] : "anna");
+    const QString clothText = QString::fromLocal8Bit(argc > 4 ? argv[4] : "anna_dress");
+    const std::wstring characterId = characterText.toStdWString();
+    const std::wstring clothId = clothText.toStdWString();
+
+    ZANRET::Settings::LoadSettings();
+    ZANRET::Settings::SetPath(repository.c_str());
+    ZANRET::Commands::CallMainWindow();
+    ZANRET::MainWindowClass* window = ZANRET::MainWindowClass::window;
+    ZANRET::CharacterData* character = ZANRET::Data2::GetCharacter(characterId.c_str());
+    if (!window || !character || !character->GetCloth(clothId.c_str()))
+    {
+        std::fprintf(stderr, "no window, or no such character and outfit\n");
+        return 1;
+    }
+    ZANRET::Commands::SetSelectedClothUnique(ZANRET::Data2::GetUnique(character),
+                                             ZANRET::Data2::GetUnique(character->GetCloth(clothId.c_str())),
+                                             true);
+    Settle(app);
+
+    QDir output(QString::fromLocal8Bit(argv[2]));
+    output.mkpath(QStringLiteral("."));
+    QTabWidget* tabs = window->GeneralSelector()->GetControl();
+    bool saved = tabs->count() > 0;
+    for (int i = 0; i < tabs->count(); ++i)
+    {
+        tabs->setCurrentIndex(i);
+        Settle(app);
+        QString title = tabs->tabText(i);
+        title.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_]")), QStringLiteral("_"));
+        const QString name =
+            QStringLiteral("tabs-%1-%2-%3-%4.png").arg(characterText, clothText).arg(i).arg(title);
+        const QString path = output.filePath(name);
+        saved = window->grab().save(path) && saved;
+        std::printf("%s\n", path.toLocal8Bit().constData());
+    }
+    window->close();
+    app.processEvents();
+    ZANRET::Data2::Reset();
+    ZANRET::Settings::FreeSettings();
+    return saved ? 0 : 1;
+}
