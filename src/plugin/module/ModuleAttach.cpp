@@ -3,6 +3,8 @@
 
 #include "plugin/DllEntry.h"
 #include "resources/ModuleResources.h"
+#include "scene/Placement.h"
+#include "scene/PlacementMode.h"
 
 #include "win32/libloader.h"
 #include "win32/resources.h"
@@ -29,6 +31,9 @@ __attribute__((constructor)) void AttachModule()
 __attribute__((destructor)) void DetachModule()
 {
     const HINSTANCE module = OwnModuleHandle();
+    // The placement mode is kept for the life of the process; a library that is unloaded ends that
+    // life here, as its code goes with it.
+    delete ZANRET::Placement::GetMode();
     DllMain(module, DLL_PROCESS_DETACH, nullptr);
     win32::UnregisterModuleResources(module);
     win32::ForgetModule(module);
