@@ -10,15 +10,18 @@
 
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
 #include <QStylePainter>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace ZANRET
 {
 namespace
 {
-// A check box whose mark and text stand at its top-left corner, however tall it is, and which
-// toggles on a click anywhere inside it.
+// A check box whose mark and text stand at its top-left corner, however tall it is, with the text
+// wrapped at the box's width, and which toggles on a click anywhere inside it.
 class TopLeftCheckBox : public QCheckBox
 {
 public:
@@ -30,8 +33,26 @@ protected:
         QStylePainter painter(this);
         QStyleOptionButton option;
         initStyleOption(&option);
-        option.rect.setHeight(std::min(option.rect.height(), sizeHint().height()));
+        const QString text = option.text;
+        option.text.clear();
+        option.state &= ~QStyle::State_HasFocus;
+        const int lineHeight = std::min(option.rect.height(), sizeHint().height());
+        option.rect.setHeight(lineHeight);
         painter.drawControl(QStyle::CE_CheckBox, option);
+
+        const QRect contents = style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this);
+        const int top = std::max(0, (lineHeight - fontMetrics().height()) / 2);
+        const QRect textArea(contents.left(), top, std::max(0, width() - contents.left()), height() - top);
+        painter.setPen(palette().color(QPalette::WindowText));
+        QRect used;
+        painter.drawText(textArea, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text, &used);
+        if (hasFocus())
+        {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = used.adjusted(-1, 0, 1, 0) & rect();
+            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        }
     }
     bool hitButton(const QPoint& position) const override { return rect().contains(position); }
 };

@@ -49,6 +49,8 @@ MainWindowGeneralSelector::MainWindowGeneralSelector() = default;
 MainWindowGeneralSelector::~MainWindowGeneralSelector()
 {
     DropPages(0);
+    // Its handlers refer to this selector.
+    delete m_control;
 }
 
 void MainWindowGeneralSelector::CreateWidget(hostforms::MaxForm* form)

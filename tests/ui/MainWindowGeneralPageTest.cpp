@@ -6,6 +6,7 @@
 #include "repository/Settings.h"
 #include "ui/MainWindowElementBase.h"
 #include "ui/MainWindowGeneralElement.h"
+#include "ui/MainWindowGeneralSelector.h"
 #include "ui/MainWindowPosesElement.h"
 
 #include "TempFolder.h"
@@ -13,6 +14,7 @@
 #include "repository/MessageLog.h"
 
 #include <hostforms/LinkRecorder.h>
+#include <hostforms/MaxForm.h>
 
 #include <QPainter>
 #include <QTabWidget>
@@ -320,5 +322,24 @@ TEST_F(GeneralPageTest, ADestroyedPageTakesItsTabAndControlsWithIt)
     EXPECT_TRUE(box.isNull());
     EXPECT_TRUE(loneBox.isNull());
     EXPECT_TRUE(picture.isNull());
+    EXPECT_TRUE(control.isNull());
+}
+
+TEST_F(GeneralPageTest, ASelectorTakesItsTabControlWithIt)
+{
+    hostforms::MaxForm form;
+    QPointer<QTabWidget> control;
+    {
+        MainWindowGeneralSelector selector;
+        selector.CreateWidget(&form);
+        control = selector.GetControl();
+        ASSERT_FALSE(control.isNull());
+        EXPECT_EQ(control->parentWidget(), &form);
+        EXPECT_EQ(control->geometry(), QRect(185, 95, 735, 525));
+        // Without a character and an outfit the control stays hidden and empty.
+        selector.UpdateWidget(950, 670);
+        EXPECT_TRUE(control->isHidden());
+        EXPECT_EQ(selector.GetPageCount(), 0);
+    }
     EXPECT_TRUE(control.isNull());
 }

@@ -197,8 +197,13 @@ TEST_F(GeneralSelectorTest, AFullBuildOffersTheOutfitsChoicesAndMakesTheDefaultO
 {
     // No outfit: the control is hidden.
     EXPECT_FALSE(Selector()->GetControl()->isVisible());
+    m_log.Clear();
     ChooseOutfit(L"anna", L"anna_dress");
     ASSERT_TRUE(Selector()->GetControl()->isVisible());
+    EXPECT_EQ(m_log.Count(DEBUG_INFO, L"Show general selector..."), 1);
+    EXPECT_EQ(m_log.Count(DEBUG_INFO, L"update width..."), 1);
+    EXPECT_EQ(m_log.Count(DEBUG_INFO, L"set multiple true..."), 2);
+    EXPECT_EQ(m_log.Count(DEBUG_INFO, L"set required true..."), 2);
     EXPECT_EQ(TabTitles(),
               QStringList({"Poses", "Skin", "Cloth Material", "Bags", "Hats", "Jewellery", "Extras"}));
     EXPECT_EQ(Selector()->GetControl()->currentIndex(), 0);
@@ -274,7 +279,10 @@ TEST_F(GeneralSelectorTest, ElementsThatCannotBeChosenOpenTheirBuyLink)
 TEST_F(GeneralSelectorTest, APoseChoiceRebuildsTheOtherPagesAndKeepsTheEarlierChoices)
 {
     ChooseOutfit(L"anna", L"anna_dress");
+    m_log.Clear();
     ClickBox("Skin", "Tan");
+    EXPECT_EQ(m_log.Count(DEBUG_INFO, L"select..."), 1);
+    EXPECT_EQ(m_log.Count(DEBUG_INFO, L"selected a skin in the GUI"), 1);
     EXPECT_EQ(Text(Selection2::GetSkin()), "anna_tan");
     EXPECT_TRUE(InfoLine().contains("Skin: \"Tan\""));
     ClickBox("Cloth Material", "Blue");
@@ -285,7 +293,11 @@ TEST_F(GeneralSelectorTest, APoseChoiceRebuildsTheOtherPagesAndKeepsTheEarlierCh
 
     const MainWindowGeneralPage* posesBefore = Selector()->GetPage(0);
     QPointer<QWidget> oldSkinPage = Selector()->GetPage(1)->GetPageControl();
+    m_log.Clear();
     ClickBox("Poses", "Walking");
+    EXPECT_EQ(m_log.Count(DEBUG_INFO, L"selected a pose in the GUI"), 1);
+    // The rebuilt pages are not laid out through the logged width update.
+    EXPECT_EQ(m_log.Count(DEBUG_INFO, L"update width..."), 0);
     EXPECT_EQ(Text(Selection2::GetPose()), "walk");
     EXPECT_TRUE(InfoLine().contains("Poses: \"Walking\""));
     // The poses page stays, and stays the current tab; the others are new.
