@@ -242,6 +242,9 @@ TEST_F(GeneralSelectorTest, AFullBuildOffersTheOutfitsChoicesAndMakesTheDefaultO
 
     // Another outfit: its own select list (a global reference, and a global asset's material).
     ChooseOutfit(L"anna", L"anna_jeans");
+    // The sunglasses are chosen twice: as the first of a required category, and by the select list.
+    EXPECT_EQ(ChosenAssets(L"anna"),
+              QStringList({"bag_leather", "watch_silver", "g_sunglasses", "g_sunglasses"}));
     EXPECT_EQ(Ticked(OpenTab("Extras")), QStringList({"Sunglasses"}));
     EXPECT_EQ(Ticked(OpenTab("Jewellery")), QStringList({"Watch : Silver"}));
     // Only the dress excludes the backpack.
