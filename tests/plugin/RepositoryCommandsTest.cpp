@@ -80,6 +80,25 @@ TEST_F(CommandsTest, PickedFileStoresItsFolderWithTrailingSeparator)
     EXPECT_EQ(std::wstring(Settings::GetPath()), expected);
 }
 
+TEST_F(CommandsTest, FolderTooLongToSplitIsNotStored)
+{
+    // A folder of 256 characters fits the dialog's buffer but not the split's folder part: storing
+    // the cut folder would point the repository somewhere else.
+    TempFolder repository;
+    const std::size_t base = repository.Path().string().size() + 1;
+    ASSERT_LT(base, 200u);
+    const std::string first(200 - base, 'a');
+    const std::string second(256 - 200 - 2, 'b');
+    const std::filesystem::path folder = repository.Path() / first / second;
+    ASSERT_EQ(folder.string().size() + 1, 256u);
+    repository.WriteFile(first + "/" + second + "/z", "");
+    Settings::LoadSettings();
+    AnswerDialog(folder / "z");
+    EXPECT_FALSE(Commands::SelectRepositoryFile());
+    EXPECT_EQ(log.Count(DEBUG_ERROR, L"Commands::SelectRepositoryFile: path too long"), 1);
+    EXPECT_FALSE(Settings::GetPathSet());
+}
+
 TEST_F(CommandsTest, SplitPathKeepsDriveAndFolder)
 {
     wchar_t drive[_MAX_DRIVE];
