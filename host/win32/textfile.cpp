@@ -6,22 +6,30 @@
 
 namespace win32
 {
-bool ReadTextModeFile(const wchar_t* path, std::string& content)
+bool ReadBinaryFile(const wchar_t* path, std::string& bytes)
 {
-    content.clear();
+    bytes.clear();
     if (!path)
         return false;
     std::FILE* file = std::fopen(NativePath(path).c_str(), "rb");
     if (!file)
         return false;
-    std::string raw;
-    char buffer[4096];
+    char buffer[65536];
     size_t n = 0;
     while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        raw.append(buffer, n);
+        bytes.append(buffer, n);
     const bool failed = std::ferror(file) != 0;
     std::fclose(file);
     if (failed)
+        bytes.clear();
+    return !failed;
+}
+
+bool ReadTextModeFile(const wchar_t* path, std::string& content)
+{
+    content.clear();
+    std::string raw;
+    if (!ReadBinaryFile(path, raw))
         return false;
     content.reserve(raw.size());
     for (size_t i = 0; i < raw.size(); ++i)

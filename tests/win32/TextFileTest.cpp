@@ -1,5 +1,5 @@
-#include "TempFolder.h"
 #include "win32/textfile.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -33,4 +33,16 @@ TEST(Win32TextFile, FailuresAreReported)
     EXPECT_FALSE(win32::WriteTextModeFile((temp.WidePath() + L"no\\such\\folder.ini").c_str(), "x"));
     EXPECT_FALSE(win32::ReadTextModeFile(nullptr, content));
     EXPECT_FALSE(win32::WriteTextModeFile(nullptr, "x"));
+}
+
+TEST(Win32TextFile, BinaryReadKeepsEveryByte)
+{
+    TempFolder temp;
+    const std::string bytes("\xff\xfe<\0a\0\r\0\n\0", 10);
+    temp.WriteFile("u16.xml", bytes);
+    std::string back = "stale";
+    ASSERT_TRUE(win32::ReadBinaryFile((temp.WidePath() + L"u16.xml").c_str(), back));
+    EXPECT_EQ(back, bytes);
+    EXPECT_FALSE(win32::ReadBinaryFile((temp.WidePath() + L"missing").c_str(), back));
+    EXPECT_TRUE(back.empty());
 }

@@ -1,7 +1,7 @@
 #include "repository/xml/XmlDocument.h"
 
 #include "repository/xml/XmlAttributeText.h"
-#include "win32/path.h"
+#include "win32/textfile.h"
 
 #include <libxml/parser.h>
 #include <libxml/tree.h>
@@ -61,21 +61,6 @@ bool AttributeEntitiesWithinBudget(const xmlDoc* doc, std::size_t documentSize)
     }
     return true;
 }
-
-bool ReadAllBytes(const wchar_t* path, std::string& bytes)
-{
-    bytes.clear();
-    std::FILE* file = std::fopen(win32::NativePath(path).c_str(), "rb");
-    if (!file)
-        return false;
-    char buffer[65536];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        bytes.append(buffer, n);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    return !failed;
-}
 } // namespace
 
 XmlDocument::~XmlDocument()
@@ -94,7 +79,7 @@ bool XmlDocument::LoadFile(const wchar_t* path)
 {
     Release();
     std::string bytes;
-    if (!path || !ReadAllBytes(path, bytes))
+    if (!path || !win32::ReadBinaryFile(path, bytes))
         return false;
     return LoadBytes(bytes);
 }
