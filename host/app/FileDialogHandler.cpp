@@ -27,12 +27,15 @@ std::wstring ToHostPath(const QString& file)
     return path.toStdWString();
 }
 
-std::function<bool(const Host::OpenFileRequest&, std::wstring&)> QtOpenFileHandler(QWidget* parent)
+std::function<bool(const Host::OpenFileRequest&, std::wstring&)> QtOpenFileHandler(QWidget* parent,
+                                                                                   const QString& startFolder)
 {
-    return [parent](const Host::OpenFileRequest& request, std::wstring& chosen)
+    return [parent, startFolder](const Host::OpenFileRequest& request, std::wstring& chosen)
     {
         QString folder = QString::fromStdWString(request.initialFolder);
         folder.replace(QLatin1Char('\\'), QLatin1Char('/'));
+        if (folder.isEmpty())
+            folder = startFolder;
         const QString file = QFileDialog::getOpenFileName(parent, QString::fromStdWString(request.title),
                                                           folder, QtFilters(request));
         if (file.isEmpty())

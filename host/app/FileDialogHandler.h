@@ -11,8 +11,10 @@ class QWidget;
 
 namespace scenehost
 {
-// A handler that asks the user over the parent window.
-std::function<bool(const Host::OpenFileRequest&, std::wstring&)> QtOpenFileHandler(QWidget* parent);
+// A handler that asks the user over the parent window, starting in the request's folder or else in
+// startFolder.
+std::function<bool(const Host::OpenFileRequest&, std::wstring&)>
+QtOpenFileHandler(QWidget* parent, const QString& startFolder);
 // A handler that answers every request with the file, as a user who always picks it (the scripted
 // session); an empty file cancels.
 std::function<bool(const Host::OpenFileRequest&, std::wstring&)> FixedOpenFileHandler(const QString& file);

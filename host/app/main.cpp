@@ -6,7 +6,7 @@
 //
 // --headless runs the scripted demo session instead of waiting for the user and exits with 0 when
 // every step of it happened; the catalogue dialog, if the plug-in asks, is then answered with the
-// zanret.xml of --repository.
+// zanret.xml of --repository. Otherwise the dialog starts in that folder.
 
 #include "FileDialogHandler.h"
 #include "HostMainWindow.h"
@@ -77,7 +77,7 @@ int main(int argc, char** argv)
     else
     {
         hostforms::SetLinkOpener([](const QString& url) { QDesktopServices::openUrl(QUrl(url)); });
-        Host::SetOpenFileHandler(scenehost::QtOpenFileHandler(&window));
+        Host::SetOpenFileHandler(scenehost::QtOpenFileHandler(&window, repository));
     }
 
     plugins.LoadFolder(options.value(pluginsOption));
