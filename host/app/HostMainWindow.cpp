@@ -1,9 +1,9 @@
 #include "HostMainWindow.h"
 
 #include "HostActions.h"
+#include "HostCommands.h"
 #include "HostText.h"
 #include "PluginHost.h"
-#include "SceneWalk.h"
 #include "ViewportWidget.h"
 
 #include <hostsdk/Host.h>
@@ -48,21 +48,16 @@ HostMainWindow::HostMainWindow(PluginHost& plugins)
 void HostMainWindow::BuildMenus()
 {
     QMenu* file = menuBar()->addMenu(tr("&File"));
-    m_newScene = file->addAction(tr("&New Scene"), QKeySequence::New, this,
-                                 []
-                                 {
-                                     Host::NewScene();
-                                     GetCOREInterface()->RedrawViews(0);
-                                 });
+    m_newScene = file->addAction(tr("&New Scene"), QKeySequence::New, this, [] { NewScene(); });
     file->addSeparator();
     file->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
-    m_undo = edit->addAction(tr("&Undo"), QKeySequence::Undo, this, [] { Host::Undo(); });
-    m_redo = edit->addAction(tr("&Redo"), QKeySequence::Redo, this, [] { Host::Redo(); });
+    m_undo = edit->addAction(tr("&Undo"), QKeySequence::Undo, this, [] { Undo(); });
+    m_redo = edit->addAction(tr("&Redo"), QKeySequence::Redo, this, [] { Redo(); });
     edit->addSeparator();
-    m_delete = edit->addAction(tr("&Delete Selection"), QKeySequence::Delete, this,
-                               &HostMainWindow::DeleteSelection);
+    m_delete =
+        edit->addAction(tr("&Delete Selection"), QKeySequence::Delete, this, [] { DeleteSelection(); });
 
     m_actionsMenu = menuBar()->addMenu(tr("&Actions"));
     // Tables come and go with plug-ins: the menu is made when it opens.
@@ -109,17 +104,6 @@ void HostMainWindow::RefreshQuickAccess()
             button->setToolTip(tr("No action \"%1\" in the table \"%2\"").arg(text, table));
         }
     }
-}
-
-void HostMainWindow::DeleteSelection()
-{
-    Interface* host = GetCOREInterface();
-    std::vector<INode*> selected;
-    for (int i = 0; i < host->GetSelNodeCount(); ++i)
-        selected.push_back(host->GetSelNode(i));
-    if (selected.empty())
-        return;
-    Host::DeleteNodes(DeletionOrder(selected));
 }
 
 void HostMainWindow::Refresh()

@@ -42,7 +42,6 @@ private:
     void BuildMenus();
     void FillActionsMenu();
     void RefreshQuickAccess();
-    void DeleteSelection();
 
     PluginHost& m_plugins;
     ViewportWidget* m_viewport;

@@ -1,10 +1,10 @@
 #include "PluginHost.h"
 
+#include "HostCommands.h"
 #include "HostText.h"
 
 #include <hostforms/MaxForm.h>
 #include <hostsdk/Host.h>
-#include <hostsdk/Interface.h>
 
 #include <QApplication>
 #include <QDir>
@@ -25,14 +25,6 @@ std::vector<QPointer<QWidget>> PluginWindows()
         if (dynamic_cast<hostforms::MaxForm*>(widget))
             windows.emplace_back(widget);
     return windows;
-}
-
-void LeaveCommandModes()
-{
-    Interface* host = GetCOREInterface();
-    // The stack is finite, but a mode that pushes another on leaving must not keep this going.
-    for (int guard = 0; guard < 64 && !Host::CommandModes().empty(); ++guard)
-        host->PopCommandMode();
 }
 } // namespace
 

@@ -3,6 +3,7 @@
 // deleting a character, the file dialog's answers, and the scene dump.
 
 #include "FileDialogHandler.h"
+#include "HostCommands.h"
 #include "OrbitCamera.h"
 #include "SceneDump.h"
 #include "SceneWalk.h"
@@ -128,6 +129,12 @@ TEST_F(SceneHostParts, DeletingAnySelectedPartOfACharacterDeletesAllOfItAsOneUnd
     EXPECT_LT(at(c.cloth), at(c.parent));
 
     const int before = static_cast<int>(Host::UndoNames().size());
+    GetCOREInterface()->SelectNode(c.body, 1);
+    GetCOREInterface()->SelectNode(other, 0);
+    DeleteSelection();
+    EXPECT_EQ(Host::NodeCount(), 0);
+    ASSERT_TRUE(Host::Undo());
+    EXPECT_EQ(Host::NodeCount(), 5);
     Host::DeleteNodes(order);
     EXPECT_EQ(Host::NodeCount(), 1); // only the other node
     const std::vector<int> sent = Host::SentNotifications();
@@ -135,6 +142,53 @@ TEST_F(SceneHostParts, DeletingAnySelectedPartOfACharacterDeletesAllOfItAsOneUnd
     EXPECT_EQ(static_cast<int>(Host::UndoNames().size()), before + 1);
     ASSERT_TRUE(Host::Undo());
     EXPECT_EQ(Host::NodeCount(), 5);
+}
+
+// A command mode that counts how often it is left.
+class CountingMode : public CommandMode
+{
+public:
+    int Class() override { return PICK_COMMAND; }
+    int ID() override { return 0x1234; }
+    MouseCallBack* MouseProc(int* numPoints) override
+    {
+        *numPoints = 1;
+        return &m_proc;
+    }
+    ChangeForegroundCallback* ChangeFGProc() override { return nullptr; }
+    BOOL ChangeFG(CommandMode*) override { return FALSE; }
+    void EnterMode() override {}
+    void ExitMode() override { ++exits; }
+
+    int exits = 0;
+
+private:
+    MouseCallBack m_proc;
+};
+
+TEST_F(SceneHostParts, UndoRedoAndNewSceneEndARunningCommandModeFirst)
+{
+    CountingMode mode;
+    MakeCharacter();
+    const int nodes = Host::NodeCount();
+    GetCOREInterface()->PushCommandMode(&mode);
+    ASSERT_EQ(Host::CommandModes().size(), 1u);
+    Undo(); // nothing to undo: the mode is left all the same
+    EXPECT_TRUE(Host::CommandModes().empty());
+    EXPECT_EQ(mode.exits, 1);
+    EXPECT_EQ(Host::NodeCount(), nodes);
+
+    GetCOREInterface()->PushCommandMode(&mode);
+    Redo();
+    EXPECT_TRUE(Host::CommandModes().empty());
+
+    GetCOREInterface()->PushCommandMode(&mode);
+    NewScene();
+    EXPECT_TRUE(Host::CommandModes().empty());
+    EXPECT_EQ(mode.exits, 3);
+    EXPECT_EQ(Host::NodeCount(), 0);
+    const std::vector<int> sent = Host::SentNotifications();
+    EXPECT_NE(std::find(sent.begin(), sent.end(), 8), sent.end());
 }
 
 TEST_F(SceneHostParts, TheFileDialogSpeaksQtAndAnswersWithAWindowsPath)
