@@ -142,6 +142,15 @@ bool ScriptedSession::Run()
     if (OpenManager() && PlaceFirstCharacter() && ChooseSecondCharacter() && PlaceSecondCharacter())
         UndoAndRedo();
     WriteOutputs();
+    // The host is closed next with a placement running and the manager open: both must end before
+    // the plug-in is unloaded.
+    if (m_manager)
+    {
+        ManagerDriver(m_manager).Press(QStringLiteral("Create"));
+        Settle();
+        Step(QStringLiteral("Create again: a placement is running as the host closes"),
+             !Host::CommandModes().empty());
+    }
     return AllHappened();
 }
 
