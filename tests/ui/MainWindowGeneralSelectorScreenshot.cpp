@@ -2,10 +2,11 @@
 // with each of its tabs shown in turn (scripts/screenshot-tabs).
 // Usage: mainwindow-tabs-screenshot <repository folder> <output folder> [character id] [outfit id]
 
+#include "ScreenshotWindow.h"
+
 #include "plugin/Commands.h"
 #include "repository/CharacterData.h"
 #include "repository/Data2.h"
-#include "repository/Settings.h"
 #include "ui/MainWindowClass.h"
 #include "ui/MainWindowGeneralSelector.h"
 
@@ -15,23 +16,9 @@
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <cstdio>
-#include <cstdlib>
-
-namespace
-{
-// Lets the window system map and paint the window.
-void Settle(QApplication& app)
-{
-    for (int i = 0; i < 10; ++i)
-    {
-        app.processEvents();
-        QThread::msleep(25);
-    }
-}
-} // namespace
+#include <string>
 
 int main(int argc, char** argv)
 {
@@ -43,19 +30,12 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     QTemporaryDir settings;
-    setenv("LOCALAPPDATA", settings.path().toLocal8Bit().constData(), 1);
-
-    const std::wstring repository =
-        QDir(QString::fromLocal8Bit(argv[1])).absolutePath().toStdWString() + L"\\";
     const QString characterText = QString::fromLocal8Bit(argc > 3 ? argv[3] : "anna");
     const QString clothText = QString::fromLocal8Bit(argc > 4 ? argv[4] : "anna_dress");
     const std::wstring characterId = characterText.toStdWString();
     const std::wstring clothId = clothText.toStdWString();
 
-    ZANRET::Settings::LoadSettings();
-    ZANRET::Settings::SetPath(repository.c_str());
-    ZANRET::Commands::CallMainWindow();
-    ZANRET::MainWindowClass* window = ZANRET::MainWindowClass::window;
+    ZANRET::MainWindowClass* window = ZANRET::ScreenshotWindow::Open(settings, argv[1]);
     ZANRET::CharacterData* character = ZANRET::Data2::GetCharacter(characterId.c_str());
     if (!window || !character || !character->GetCloth(clothId.c_str()))
     {
@@ -65,7 +45,7 @@ int main(int argc, char** argv)
     ZANRET::Commands::SetSelectedClothUnique(ZANRET::Data2::GetUnique(character),
                                              ZANRET::Data2::GetUnique(character->GetCloth(clothId.c_str())),
                                              true);
-    Settle(app);
+    ZANRET::ScreenshotWindow::Settle(app, 10);
 
     QDir output(QString::fromLocal8Bit(argv[2]));
     output.mkpath(QStringLiteral("."));
@@ -74,7 +54,7 @@ int main(int argc, char** argv)
     for (int i = 0; i < tabs->count(); ++i)
     {
         tabs->setCurrentIndex(i);
-        Settle(app);
+        ZANRET::ScreenshotWindow::Settle(app, 10);
         QString title = tabs->tabText(i);
         title.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_]")), QStringLiteral("_"));
         const QString name =
@@ -83,9 +63,6 @@ int main(int argc, char** argv)
         saved = window->grab().save(path) && saved;
         std::printf("%s\n", path.toLocal8Bit().constData());
     }
-    window->close();
-    app.processEvents();
-    ZANRET::Data2::Reset();
-    ZANRET::Settings::FreeSettings();
+    ZANRET::ScreenshotWindow::Close(app, window);
     return saved ? 0 : 1;
 }

@@ -1,0 +1,22 @@
+#pragma once
+// What the screenshot programs share: the manager window opened on a repository folder as a user
+// would open it, given time to paint, and closed again.
+
+class QApplication;
+class QTemporaryDir;
+
+namespace ZANRET
+{
+class MainWindowClass;
+
+namespace ScreenshotWindow
+{
+// The settings file goes to `settingsFolder`, not the user's. Null if the window did not open.
+MainWindowClass* Open(const QTemporaryDir& settingsFolder, const char* repositoryFolder);
+
+// Lets the window system map and paint the window.
+void Settle(QApplication& app, int rounds);
+
+void Close(QApplication& app, MainWindowClass* window);
+} // namespace ScreenshotWindow
+} // namespace ZANRET
