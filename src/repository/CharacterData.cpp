@@ -7,6 +7,7 @@
 #include "win32/fileapi.h"
 #include "win32/stdlib.h"
 
+#include <initializer_list>
 #include <new>
 
 namespace ZANRET
@@ -55,6 +56,19 @@ DataContainer* AppendNewElement(DataContainer* parent)
     auto* element = new DataContainer();
     parent->AddChild(element);
     return element;
+}
+
+struct FieldValue
+{
+    const wchar_t* field;
+    const wchar_t* value;
+};
+
+void AppendElementWithFields(DataContainer* parent, std::initializer_list<FieldValue> fields)
+{
+    DataContainer* element = AppendNewElement(parent);
+    for (const FieldValue& field : fields)
+        element->SetData(field.field, field.value);
 }
 
 const StepMessages kAddChildToClothContainer = {
@@ -179,57 +193,36 @@ void CharacterData::AddAssetMatrixElement(const DataContainer* source)
 void CharacterData::AddSkin(const wchar_t* id, const wchar_t* name, const wchar_t* preview,
                             const wchar_t* url)
 {
-    auto* skin = new DataContainer();
-    skin->SetData(L"id", id);
-    skin->SetData(L"name", name);
-    skin->SetData(L"preview", preview);
-    skin->SetData(L"url", url);
-    skins.AddChild(skin);
+    AppendElementWithFields(&skins, {{L"id", id}, {L"name", name}, {L"preview", preview}, {L"url", url}});
 }
 
 void CharacterData::AddCloth(const wchar_t* id, const wchar_t* name, const wchar_t* folder,
                              const wchar_t* url)
 {
-    auto* element = new DataContainer();
-    element->SetData(L"id", id);
-    element->SetData(L"name", name);
-    element->SetData(L"folder", folder);
-    element->SetData(L"url", url);
-    cloth.AddChild(element);
+    AppendElementWithFields(&cloth, {{L"id", id}, {L"name", name}, {L"folder", folder}, {L"url", url}});
 }
 
 void CharacterData::AddPose(const wchar_t* id, const wchar_t* name, const wchar_t* folder, const wchar_t* url)
 {
-    auto* pose = new DataContainer();
-    pose->SetData(L"id", id);
-    pose->SetData(L"name", name);
-    pose->SetData(L"folder", folder);
-    pose->SetData(L"url", url);
-    poses.AddChild(pose);
+    AppendElementWithFields(&poses, {{L"id", id}, {L"name", name}, {L"folder", folder}, {L"url", url}});
 }
 
 void CharacterData::AddCategory(const wchar_t* id, const wchar_t* name, const wchar_t* selection,
                                 const wchar_t* required)
 {
-    auto* category = new DataContainer();
-    category->SetData(L"id", id);
-    category->SetData(L"name", name);
-    category->SetData(L"selection", selection);
-    category->SetData(L"required", required);
-    categories.AddChild(category);
+    AppendElementWithFields(
+        &categories, {{L"id", id}, {L"name", name}, {L"selection", selection}, {L"required", required}});
 }
 
 void CharacterData::AddAsset(const wchar_t* id, const wchar_t* name, const wchar_t* type,
                              const wchar_t* folder, const wchar_t* category, const wchar_t* url)
 {
-    auto* asset = new DataContainer();
-    asset->SetData(L"id", id);
-    asset->SetData(L"name", name);
-    asset->SetData(L"type", type);
-    asset->SetData(L"folder", folder);
-    asset->SetData(L"category", category);
-    asset->SetData(L"url", url);
-    assets.AddChild(asset);
+    AppendElementWithFields(&assets, {{L"id", id},
+                                      {L"name", name},
+                                      {L"type", type},
+                                      {L"folder", folder},
+                                      {L"category", category},
+                                      {L"url", url}});
 }
 
 void CharacterData::AddAssetMatrixEntry(const wchar_t* poseId, const wchar_t* assetId, float xpos, float ypos,
