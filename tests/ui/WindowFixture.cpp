@@ -138,29 +138,32 @@ void WindowFixture::ClickPreview(int index)
     Flush();
 }
 
+namespace
+{
+// The last of the actions with the text; null if none has it.
+QAction* ActionWithText(const QList<QAction*>& actions, const QString& text)
+{
+    QAction* found = nullptr;
+    for (QAction* action : actions)
+    {
+        if (action->text() == text)
+        {
+            found = action;
+        }
+    }
+    return found;
+}
+} // namespace
+
 void WindowFixture::ChooseMenuItem(const QString& menu, const QString& item)
 {
     QMenuBar* strip = Window()->Menu()->MenuStrip();
-    QAction* top = nullptr;
-    for (QAction* action : strip->actions())
-    {
-        if (action->text() == menu)
-        {
-            top = action;
-        }
-    }
+    QAction* top = ActionWithText(strip->actions(), menu);
     ASSERT_NE(top, nullptr) << menu.toStdString();
     QTest::mouseClick(strip, Qt::LeftButton, {}, strip->actionGeometry(top).center());
     QMenu* popup = top->menu();
     ASSERT_TRUE(popup->isVisible()) << menu.toStdString();
-    QAction* chosen = nullptr;
-    for (QAction* action : popup->actions())
-    {
-        if (action->text() == item)
-        {
-            chosen = action;
-        }
-    }
+    QAction* chosen = ActionWithText(popup->actions(), item);
     ASSERT_NE(chosen, nullptr) << item.toStdString();
     QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(chosen).center());
     Flush();
