@@ -27,15 +27,10 @@ struct Request
 std::vector<Request> Requests(const SampleCatalogue& c, const fs::path& root)
 {
     std::vector<Request> requests;
-    auto one = [&c](const std::string& xpath)
-    {
-        const Values values = c.Select(xpath);
-        return values.empty() ? std::string() : values.front();
-    };
     for (const std::string& id : c.Select("/zanret/character/@id"))
     {
         const std::string at = "/zanret/character[@id='" + id + "']";
-        const std::string folder = Slashed(one(at + "/@folder"));
+        const std::string folder = Slashed(c.SelectFirst(at + "/@folder"));
         if (!fs::is_directory(root / folder / "previews") || !fs::is_directory(root / folder / "skin"))
             continue;
         auto characterSearch = [&folder](const std::string& own)
@@ -54,17 +49,17 @@ std::vector<Request> Requests(const SampleCatalogue& c, const fs::path& root)
             const std::string cloth = at + "/cloth/clothing[@id='" + clothId + "']";
             for (const std::string& material : c.Select(cloth + "/material/@material"))
                 requests.push_back({id + " " + clothId, material,
-                                    characterSearch(one(cloth + "/@folder") + "/materials.mat")});
+                                    characterSearch(c.SelectFirst(cloth + "/@folder") + "/materials.mat")});
         }
 
         for (const std::string& assetId : c.Select(at + "/assets/asset/@id"))
         {
             const std::string asset = at + "/assets/asset[@id='" + assetId + "']";
-            if (one(asset + "/@type") == "global")
+            if (c.SelectFirst(asset + "/@type") == "global")
             {
                 const std::string global =
-                    "/zanret/globalAssets/asset[@id='" + one(asset + "/@globalID") + "']";
-                const std::string globalFolder = one(global + "/@folder");
+                    "/zanret/globalAssets/asset[@id='" + c.SelectFirst(asset + "/@globalID") + "']";
+                const std::string globalFolder = c.SelectFirst(global + "/@folder");
                 if (globalFolder.empty() || !fs::is_directory(root / "global_assets" / Slashed(globalFolder)))
                     continue;
                 const std::vector<std::string> search = {
@@ -75,7 +70,7 @@ std::vector<Request> Requests(const SampleCatalogue& c, const fs::path& root)
                     requests.push_back({id + " " + assetId, material, search});
                 continue;
             }
-            const std::string assetFolder = one(asset + "/@folder");
+            const std::string assetFolder = c.SelectFirst(asset + "/@folder");
             if (!fs::is_directory(root / folder / Slashed(assetFolder)))
                 continue;
             for (const std::string& material : c.Select(asset + "/@material | " + asset + "/*/@material"))

@@ -78,6 +78,12 @@ Values SampleCatalogue::Select(const std::string& xpath) const
     return values;
 }
 
+std::string SampleCatalogue::SelectFirst(const std::string& xpath) const
+{
+    const Values values = Select(xpath);
+    return values.empty() ? std::string() : values.front();
+}
+
 std::vector<ExpectedFile> ExpectedFiles(const SampleCatalogue& c)
 {
     using Kind = ExpectedFile::Kind;
@@ -87,16 +93,11 @@ std::vector<ExpectedFile> ExpectedFiles(const SampleCatalogue& c)
     auto picture = [&files](const std::string& path, int width, int height) {
         files.push_back({path, Kind::File, width, height});
     };
-    auto one = [&c](const std::string& xpath)
-    {
-        const Values values = c.Select(xpath);
-        return values.empty() ? std::string() : values.front();
-    };
 
     for (const std::string& id : c.Select("/zanret/character/@id"))
     {
         const std::string at = "/zanret/character[@id='" + id + "']";
-        const std::string root = Slashed(one(at + "/@folder"));
+        const std::string root = Slashed(c.SelectFirst(at + "/@folder"));
         folder(root);
         folder(root + "/previews");
         folder(root + "/skin");
@@ -105,7 +106,7 @@ std::vector<ExpectedFile> ExpectedFiles(const SampleCatalogue& c)
         for (const std::string& clothId : c.Select(at + "/cloth/clothing/@id"))
         {
             const std::string cloth = at + "/cloth/clothing[@id='" + clothId + "']";
-            const std::string clothFolder = Join(root, one(cloth + "/@folder"));
+            const std::string clothFolder = Join(root, c.SelectFirst(cloth + "/@folder"));
             picture(root + "/previews/preview_" + clothId + ".png", 110, 330);
             folder(clothFolder);
             for (const std::string& poseId : poses)
@@ -127,9 +128,9 @@ std::vector<ExpectedFile> ExpectedFiles(const SampleCatalogue& c)
         for (const std::string& assetId : c.Select(at + "/assets/asset[not(@type='global')]/@id"))
         {
             const std::string asset = at + "/assets/asset[@id='" + assetId + "']";
-            const std::string assetFolder = Join(root, one(asset + "/@folder"));
+            const std::string assetFolder = Join(root, c.SelectFirst(asset + "/@folder"));
             folder(assetFolder);
-            if (one(asset + "/@type") == "specific")
+            if (c.SelectFirst(asset + "/@type") == "specific")
             {
                 for (const std::string& poseId : poses)
                     file(assetFolder + "/" + poseId + ".vrmesh");
@@ -149,7 +150,7 @@ std::vector<ExpectedFile> ExpectedFiles(const SampleCatalogue& c)
     for (const std::string& id : c.Select("/zanret/globalAssets/asset/@id"))
     {
         const std::string asset = "/zanret/globalAssets/asset[@id='" + id + "']";
-        const std::string assetFolder = Join("global_assets", one(asset + "/@folder"));
+        const std::string assetFolder = Join("global_assets", c.SelectFirst(asset + "/@folder"));
         folder(assetFolder);
         file(assetFolder + "/asset.vrmesh");
         const Values previews = c.Select(asset + "/*/@preview");

@@ -36,6 +36,8 @@ public:
 
     // The XPath's results in document order: an attribute's value, an element's name.
     Values Select(const std::string& xpath) const;
+    // The first of them; empty if there is none.
+    std::string SelectFirst(const std::string& xpath) const;
 
 private:
     void* m_document = nullptr;
