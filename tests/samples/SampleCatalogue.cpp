@@ -93,6 +93,15 @@ std::vector<ExpectedFile> ExpectedFiles(const SampleCatalogue& c)
     auto picture = [&files](const std::string& path, int width, int height) {
         files.push_back({path, Kind::File, width, height});
     };
+    // An asset without previews of its own elements shows one picture of the asset.
+    auto assetPreviews = [&c, &picture](const std::string& asset, const std::string& assetFolder)
+    {
+        const Values previews = c.Select(asset + "/*/@preview");
+        if (previews.empty())
+            picture(assetFolder + "/preview.png", 150, 150);
+        for (const std::string& preview : previews)
+            picture(Join(assetFolder, preview), 150, 150);
+    };
 
     for (const std::string& id : c.Select("/zanret/character/@id"))
     {
@@ -139,11 +148,7 @@ std::vector<ExpectedFile> ExpectedFiles(const SampleCatalogue& c)
             {
                 file(assetFolder + "/asset.vrmesh");
             }
-            const Values previews = c.Select(asset + "/*/@preview");
-            if (previews.empty())
-                picture(assetFolder + "/preview.png", 150, 150);
-            for (const std::string& preview : previews)
-                picture(Join(assetFolder, preview), 150, 150);
+            assetPreviews(asset, assetFolder);
         }
     }
 
@@ -153,11 +158,7 @@ std::vector<ExpectedFile> ExpectedFiles(const SampleCatalogue& c)
         const std::string assetFolder = Join("global_assets", c.SelectFirst(asset + "/@folder"));
         folder(assetFolder);
         file(assetFolder + "/asset.vrmesh");
-        const Values previews = c.Select(asset + "/*/@preview");
-        if (previews.empty())
-            picture(assetFolder + "/preview.png", 150, 150);
-        for (const std::string& preview : previews)
-            picture(Join(assetFolder, preview), 150, 150);
+        assetPreviews(asset, assetFolder);
     }
     return files;
 }
