@@ -49,6 +49,35 @@ Store& S()
     static Store store;
     return store;
 }
+
+// Characters and global assets are looked up alike; only the messages differ.
+template <typename Element>
+Element* ElementAt(const std::vector<Element*>& elements, std::int32_t index, const wchar_t* outOfRange)
+{
+    if (index < 0 || index >= static_cast<std::int32_t>(elements.size()))
+    {
+        Debug::AddDebugMessage(DEBUG_ERROR, outOfRange);
+        return nullptr;
+    }
+    return elements[static_cast<std::size_t>(index)];
+}
+
+template <typename Element>
+Element* ElementWithId(const std::vector<Element*>& elements, const wchar_t* id,
+                       const wchar_t* invalidArgument)
+{
+    if (!id)
+    {
+        Debug::AddDebugMessage(DEBUG_ERROR, invalidArgument);
+        return nullptr;
+    }
+    for (Element* element : elements)
+    {
+        if (Fields::Same(Fields::Value(element, L"id"), id))
+            return element;
+    }
+    return nullptr;
+}
 } // namespace
 
 std::int32_t AddCharacter()
@@ -120,27 +149,12 @@ std::int32_t GetCharacterCount()
 
 CharacterData* GetCharacter(std::int32_t index)
 {
-    if (index < 0 || index >= GetCharacterCount())
-    {
-        Debug::AddDebugMessage(DEBUG_ERROR, L"Data2::GetCharacter: index out of range");
-        return nullptr;
-    }
-    return S().characters[static_cast<std::size_t>(index)];
+    return ElementAt(S().characters, index, L"Data2::GetCharacter: index out of range");
 }
 
 CharacterData* GetCharacter(const wchar_t* id)
 {
-    if (!id)
-    {
-        Debug::AddDebugMessage(DEBUG_ERROR, L"Data2::GetCharacter: invalid argument");
-        return nullptr;
-    }
-    for (CharacterData* character : S().characters)
-    {
-        if (Fields::Same(Fields::Value(character, L"id"), id))
-            return character;
-    }
-    return nullptr;
+    return ElementWithId(S().characters, id, L"Data2::GetCharacter: invalid argument");
 }
 
 std::int32_t GetGlobalAssetCount()
@@ -150,27 +164,12 @@ std::int32_t GetGlobalAssetCount()
 
 DataContainer* GetGlobalAsset(std::int32_t index)
 {
-    if (index < 0 || index >= GetGlobalAssetCount())
-    {
-        Debug::AddDebugMessage(DEBUG_ERROR, L"Data2::GetGlobalAsset: index out of range");
-        return nullptr;
-    }
-    return S().globalAssets[static_cast<std::size_t>(index)];
+    return ElementAt(S().globalAssets, index, L"Data2::GetGlobalAsset: index out of range");
 }
 
 DataContainer* GetGlobalAssetById(const wchar_t* id)
 {
-    if (!id)
-    {
-        Debug::AddDebugMessage(DEBUG_ERROR, L"Data2::GetGlobalAssetById: invalid argument");
-        return nullptr;
-    }
-    for (DataContainer* asset : S().globalAssets)
-    {
-        if (Fields::Same(Fields::Value(asset, L"id"), id))
-            return asset;
-    }
-    return nullptr;
+    return ElementWithId(S().globalAssets, id, L"Data2::GetGlobalAssetById: invalid argument");
 }
 
 DataContainer* GetGlobalAssetOf(const DataContainer* element)
