@@ -136,10 +136,11 @@ void ViewportWidget::mouseReleaseEvent(QMouseEvent* event)
 
 void ViewportWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (CommandModeActive())
+    // The window system sends the second press of a quick double click as a double click: it is a
+    // press all the same, or a mode that counts clicks would lose one.
+    mousePressEvent(event);
+    if (m_pressForMode && CommandModeActive())
         Send(MOUSE_DBLCLICK, 0, event, event->buttons());
-    else
-        mousePressEvent(event);
 }
 
 void ViewportWidget::mouseMoveEvent(QMouseEvent* event)

@@ -147,6 +147,24 @@ TEST_F(ViewportMouse, ARunningCommandModeGetsTheHostsMouseMessages)
     EXPECT_EQ(mode.messages[3].msg, MOUSE_PROPCLICK);
 }
 
+TEST_F(ViewportMouse, AQuickSecondClickIsAClickForTheCommandModeToo)
+{
+    RecordingMode mode;
+    GetCOREInterface()->PushCommandMode(&mode);
+    Click(m_viewport.get(), QPoint(70, 80));
+    QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(71, 80), m_viewport->mapToGlobal(QPointF(71, 80)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(m_viewport.get(), &twice);
+    GetCOREInterface()->PopCommandMode();
+
+    int clicks = 0;
+    for (const MouseMessage& m : mode.messages)
+        if (m.msg == MOUSE_POINT && (m.flags & MOUSE_LBUTTON))
+            ++clicks;
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(mode.messages.back().msg, MOUSE_DBLCLICK);
+}
+
 TEST_F(ViewportMouse, WithoutACommandModeTheMouseSteersTheCameraAndSelectsWholeCharacters)
 {
     const Point3 eye = ViewProjection::Of(m_viewport->Handle()).Eye();
