@@ -35,6 +35,16 @@ protected:
         return node;
     }
 
+    // The child attached below the parent, and the two grouped without a name.
+    INode* GroupParentAndChild(INode* parent, INode* child)
+    {
+        parent->AttachChild(child, TRUE);
+        INodeTab table;
+        table.AppendNode(parent);
+        table.AppendNode(child);
+        return ip->GroupNodes(&table, nullptr, FALSE);
+    }
+
     Interface* ip = nullptr;
 };
 

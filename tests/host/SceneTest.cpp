@@ -107,11 +107,7 @@ TEST_F(Scene, DeletingSendsTheNotificationFirstAndTheLastMemberTakesTheHead)
 
     INode* parent = MakeHelperNode(_M("parent"));
     INode* child = MakeBoxNode(Point3(), _M("child"));
-    parent->AttachChild(child, TRUE);
-    INodeTab table;
-    table.AppendNode(parent);
-    table.AppendNode(child);
-    INode* head = ip->GroupNodes(&table, nullptr, FALSE);
+    INode* head = GroupParentAndChild(parent, child);
     ASSERT_NE(head, nullptr);
     const ULONG headHandle = head->GetHandle();
 

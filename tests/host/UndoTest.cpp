@@ -104,11 +104,7 @@ TEST_F(Undo, UserDeletionIsOneStepThatUndoBringsBack)
 {
     INode* parent = MakeHelperNode(_M("p"));
     INode* child = MakeBoxNode(Point3(4.0f, 0.0f, 0.0f), _M("c"));
-    parent->AttachChild(child, TRUE);
-    INodeTab table;
-    table.AppendNode(parent);
-    table.AppendNode(child);
-    INode* head = ip->GroupNodes(&table, nullptr, FALSE);
+    INode* head = GroupParentAndChild(parent, child);
     const ULONG headHandle = head->GetHandle();
 
     Host::DeleteNodes({child, parent});
