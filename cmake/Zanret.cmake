@@ -27,3 +27,14 @@ function(zanret_add_test name)
     DISCOVERY_TIMEOUT 60
     PROPERTIES TIMEOUT 300)
 endfunction()
+
+# zanret_add_area_folders(): adds every folder directly below the current one that has a
+# CMakeLists.txt, so that a new area is picked up without a line in its parent.
+function(zanret_add_area_folders)
+  file(GLOB dirs LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  foreach(dir IN LISTS dirs)
+    if(IS_DIRECTORY ${dir} AND EXISTS ${dir}/CMakeLists.txt)
+      add_subdirectory(${dir})
+    endif()
+  endforeach()
+endfunction()
