@@ -50,14 +50,36 @@ void SceneNode::HostReleaseHold()
         delete this;
 }
 
+namespace
+{
+// Redo brings back what the field held when the step was undone, as a host does: a change made
+// after the step (a character placed after its build) survives undo and redo.
+template <class T> class FieldRestore final : public RestoreObj
+{
+public:
+    FieldRestore(NodeRef node, T SceneNode::*field, T before)
+        : m_node(std::move(node)), m_field(field), m_before(std::move(before))
+    {
+    }
+    void Restore(int) override
+    {
+        m_after = m_node.get()->*m_field;
+        m_node.get()->*m_field = m_before;
+    }
+    void Redo() override { m_node.get()->*m_field = m_after; }
+
+private:
+    NodeRef m_node;
+    T SceneNode::*m_field;
+    T m_before;
+    T m_after{};
+};
+} // namespace
+
 template <class T> void SceneNode::Change(T SceneNode::*field, T value)
 {
     if (theHold.Holding())
-    {
-        NodeRef self(this);
-        theHold.Put([self, field, old = this->*field] { self.get()->*field = old; },
-                    [self, field, value] { self.get()->*field = value; });
-    }
+        theHold.Put(new FieldRestore<T>(NodeRef(this), field, this->*field));
     this->*field = std::move(value);
 }
 

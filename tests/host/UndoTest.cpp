@@ -100,6 +100,35 @@ TEST_F(Undo, UndoAndRedoOneStepAtATime)
     EXPECT_EQ(Host::NodeCount(), 2);
 }
 
+TEST_F(Undo, RedoBringsBackWhatWasChangedAfterTheStep)
+{
+    // A build moves its node twice inside the step; the user then places it outside any step.
+    theHold.Begin();
+    INode* node = MakeBoxNode(Point3(1.0f, 0.0f, 0.0f));
+    Matrix3 built;
+    built.Translate(Point3(2.0f, 0.0f, 0.0f));
+    node->SetNodeTM(0, built);
+    theHold.Accept(_M("ZANRET Character"));
+    Matrix3 placed;
+    placed.RotateZ(0.5f);
+    placed.Translate(Point3(40.0f, -7.0f, 3.0f));
+    node->SetNodeTM(0, placed);
+
+    ASSERT_TRUE(Host::Undo());
+    EXPECT_EQ(Host::NodeCount(), 0);
+    ASSERT_TRUE(Host::Redo());
+    ASSERT_EQ(Host::NodeCount(), 1);
+    const Point3 back = node->GetNodeTM(0).GetTrans();
+    EXPECT_FLOAT_EQ(back.x, 40.0f);
+    EXPECT_FLOAT_EQ(back.y, -7.0f);
+    EXPECT_FLOAT_EQ(back.z, 3.0f);
+
+    // Undone again, the step takes the node back to where the build first put it.
+    ASSERT_TRUE(Host::Undo());
+    ASSERT_TRUE(Host::Redo());
+    EXPECT_FLOAT_EQ(node->GetNodeTM(0).GetTrans().x, 40.0f);
+}
+
 TEST_F(Undo, UserDeletionIsOneStepThatUndoBringsBack)
 {
     INode* parent = MakeHelperNode(_M("p"));
