@@ -31,6 +31,9 @@ bool ReadTextModeFile(const wchar_t* path, std::string& content)
     std::string raw;
     if (!ReadBinaryFile(path, raw))
         return false;
+    // A CTRL+Z ends the text, as old editors left one behind the last line.
+    if (const size_t end = raw.find('\x1a'); end != std::string::npos)
+        raw.resize(end);
     content.reserve(raw.size());
     for (size_t i = 0; i < raw.size(); ++i)
     {

@@ -41,6 +41,19 @@ TEST(Settings, FileContentIsTakenWholeByteForCodeUnit)
     EXPECT_STREQ(Settings::GetPath(), L" D:\\R\u00e9po\\\n");
 }
 
+TEST(Settings, ControlZEndsTheFileContent)
+{
+    CleanModel clean;
+    TempFolder appData;
+    LocalAppData local(appData.Path());
+    appData.WriteFile("zanret.ini", "D:\\Repo\\\x1a");
+    EXPECT_TRUE(Settings::LoadSettings());
+    EXPECT_STREQ(Settings::GetPath(), L"D:\\Repo\\");
+    appData.WriteFile("zanret.ini", "D:\x1a\\Repo\\");
+    EXPECT_TRUE(Settings::LoadSettings());
+    EXPECT_FALSE(Settings::GetPathSet());
+}
+
 TEST(Settings, SetPathWritesExactlyThePath)
 {
     CleanModel clean;

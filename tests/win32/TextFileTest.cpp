@@ -12,6 +12,18 @@ TEST(Win32TextFile, CarriageReturnLineFeedReadsAsLineFeed)
     EXPECT_EQ(content, "C:\\repo\\\nnext\rlone\r");
 }
 
+TEST(Win32TextFile, ControlZEndsTheText)
+{
+    TempFolder temp;
+    temp.WriteFile("a.ini", "C:\\repo\\\x1a\r\nafter");
+    std::string content;
+    ASSERT_TRUE(win32::ReadTextModeFile((temp.WidePath() + L"a.ini").c_str(), content));
+    EXPECT_EQ(content, "C:\\repo\\");
+    // Binary reads keep it.
+    ASSERT_TRUE(win32::ReadBinaryFile((temp.WidePath() + L"a.ini").c_str(), content));
+    EXPECT_EQ(content.size(), 16u);
+}
+
 TEST(Win32TextFile, WriteTruncatesAndTranslatesLineFeeds)
 {
     TempFolder temp;

@@ -1,6 +1,7 @@
 #pragma once
 // Whole-file access. Text mode is as the C runtime does it on Windows: shared for reading and
-// writing, a carriage return and line feed read as one line feed, a line feed written as both.
+// writing, a carriage return and line feed read as one line feed, a CTRL+Z read as the end of the
+// text, a line feed written as both.
 
 #include <string>
 
