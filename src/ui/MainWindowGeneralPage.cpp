@@ -68,6 +68,8 @@ void MainWindowGeneralPage::Create(QTabWidget* control, std::int32_t width, cons
     m_page->viewport()->setBackgroundRole(QPalette::Window);
     m_page->viewport()->setAutoFillBackground(true);
     SetWidth(width);
+    // The surface covers only the elements; the rest of the page is the viewport around it.
+    new MouseMoveWatcher(m_page->viewport(), [this] { MouseMoved(); });
     new MouseMoveWatcher(m_page->Surface(), [this] { MouseMoved(); });
     if (control)
     {

@@ -9,6 +9,7 @@
 #include "repository/Selection2.h"
 #include "repository/Settings.h"
 #include "scene/Placement.h"
+#include "ui/MainWindowCharacterSelector2.h"
 #include "ui/MainWindowClass.h"
 #include "ui/MainWindowElementBase.h"
 #include "ui/MainWindowGeneralPage.h"
@@ -27,6 +28,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -410,4 +412,39 @@ TEST_F(GeneralSelectorTest, CreateAfterACompleteSelectionBuildsAndStartsPlacemen
     ASSERT_NE(Placement::GetNode(), nullptr);
     EXPECT_EQ(Placement::GetState(), Placement::STATE_PLACE);
     EXPECT_FALSE(Host::CommandModes().empty());
+}
+
+TEST_F(GeneralSelectorTest, TheMouseOverAPageOrAChosenTabGivesTheFocusToThePagesFirstControl)
+{
+    ChooseOutfit(L"anna", L"anna_dress");
+    QWidget* window = MainWindowClass::window;
+    EXPECT_EQ(window->focusWidget(), Selector()->GetPage(0)->GetFirstControl());
+
+    MainWindowGeneralPage* skins = OpenTab("Skin");
+    ASSERT_NE(skins, nullptr);
+    QWidget* first = skins->GetFirstControl();
+    ASSERT_NE(first, skins->GetPageControl());
+    EXPECT_EQ(window->focusWidget(), first);
+
+    // Anywhere on the page's empty area, also beyond the last element.
+    QWidget* viewport = skins->GetPageControl()->viewport();
+    const QPoint empty(viewport->width() - 20, viewport->height() - 20);
+    ASSERT_EQ(viewport->childAt(empty), nullptr);
+    MainWindowClass::window->CharacterSelector()->TreeView()->setFocus();
+    QTest::mouseMove(viewport, empty);
+    Flush();
+    EXPECT_EQ(window->focusWidget(), first);
+
+    // Between two elements, on the surface that holds them.
+    MainWindowClass::window->CharacterSelector()->TreeView()->setFocus();
+    QTest::mouseMove(skins->GetSurface(), QPoint(172, 100));
+    Flush();
+    EXPECT_EQ(window->focusWidget(), first);
+
+    // A control of the page that has the focus keeps it.
+    QWidget* second = skins->GetElements()[1]->GetCheckBox();
+    second->setFocus();
+    QTest::mouseMove(viewport, empty);
+    Flush();
+    EXPECT_EQ(window->focusWidget(), second);
 }
