@@ -220,7 +220,8 @@ void MainWindowElementBase::AfterSelectImage()
     const std::int32_t unique = m_unique;
     if (!m_available)
     {
-        const QUrl url(m_url, QUrl::StrictMode);
+        // Tolerant: a blank in a pose's link or an outfit id is still a web address, sent encoded.
+        const QUrl url(m_url, QUrl::TolerantMode);
         if (!m_url.isEmpty() && IsWebAddress(url))
         {
             hostforms::OpenLink(url.toString(QUrl::FullyEncoded));

@@ -217,6 +217,15 @@ TEST_F(GeneralPageTest, UnavailableElementShowsThePictureUnderTheOverlayAndOpens
         QTest::mouseClick(other->GetLogo(), Qt::LeftButton);
     }
     EXPECT_TRUE(m_links.Links().isEmpty()) << m_links.Links().join(' ').toStdString();
+
+    // Blanks and other characters of the catalogue's ids do not stop a web address: it goes encoded.
+    MainWindowElementBase* blanks = page->Add<MainWindowGeneralElement>(
+        9, Picture("square.png"), false,
+        QString::fromUtf8("https://example.com/shop/buy?pose=a b&gid=summer dress|zo\xc3\xab"));
+    QTest::mouseClick(blanks->GetLogo(), Qt::LeftButton);
+    EXPECT_EQ(m_links.Links(),
+              QStringList(
+                  {QStringLiteral("https://example.com/shop/buy?pose=a%20b&gid=summer%20dress%7Czo%C3%AB")}));
 }
 
 TEST_F(GeneralPageTest, AvailableElementsReportClicksAndCodeSetTicksReportNothing)
