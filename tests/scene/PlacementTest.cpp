@@ -1,5 +1,7 @@
 #include "PlacementFixture.h"
 
+#include <cstdlib>
+
 namespace
 {
 using namespace ZANRET;
@@ -317,5 +319,30 @@ TEST_F(PlacementTest, StartWithoutANodeChangesNothing)
     EXPECT_EQ(Placement::GetState(), Placement::STATE_IDLE);
     EXPECT_FALSE(ModeActive());
     EXPECT_EQ(MessageCount(DEBUG_ERROR, L"Placement::StartPlacement - node is nullptr"), 1);
+}
+
+// The mode is made once per process, so the failed allocation is tried in a fresh one.
+TEST_F(PlacementTest, ModeThatCannotBeMadeLeavesTheCharacterWhereTheBuildPutIt)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            bool ok = Placement::GetMode() == nullptr;
+            TestCharacter c = MakeCharacter(L"Anna");
+            const Matrix3 built = TM(c.parent);
+            Host::FailHeapAllocations(1);
+            Placement::StartPlacement(c.parent);
+            ok = ok && Placement::GetMode() == nullptr && Placement::GetNode() == nullptr &&
+                 Placement::GetState() == Placement::STATE_IDLE && !ModeActive() &&
+                 MessageCount(DEBUG_ERROR,
+                              L"Placement::StartPlacement - could not create the placement mode") == 1 &&
+                 InScene(c.parent) && TM(c.parent).Equals(built);
+            // The next placement makes the mode after all.
+            Placement::StartPlacement(c.parent);
+            ok = ok && Placement::GetMode() != nullptr && ModeActive() &&
+                 Placement::GetState() == Placement::STATE_PLACE && Placement::GetNode() == c.parent;
+            std::_Exit(ok ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 } // namespace
