@@ -57,7 +57,11 @@ std::wstring GeneralTextureFolder(std::wstring_view characterFolder)
 
 std::wstring GlobalMapsFolder(std::wstring_view repositoryPath)
 {
-    return Join({repositoryPath, L"maps\\"});
+    // The one join with no separator of its own: a path kept without its trailing backslash (a
+    // hand-written settings file) would otherwise name a sibling folder "<repository>maps".
+    const bool endsWithSeparator =
+        !repositoryPath.empty() && (repositoryPath.back() == L'\\' || repositoryPath.back() == L'/');
+    return Join({repositoryPath, endsWithSeparator ? L"maps\\" : L"\\maps\\"});
 }
 
 std::wstring PoseMeshFile(std::wstring_view characterFolder, std::wstring_view poseFolder)

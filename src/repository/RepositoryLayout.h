@@ -25,7 +25,8 @@ std::wstring ClothPreviewFile(std::wstring_view characterFolder, std::wstring_vi
 std::wstring GlobalAssetFolder(std::wstring_view repositoryPath, std::wstring_view globalAssetFolder);
 // <character folder>\maps\ (the character's "generalTextureFolder")
 std::wstring GeneralTextureFolder(std::wstring_view characterFolder);
-// <repository path>maps\ (the character's "globalMaps"; no backslash after the repository path)
+// <repository path>maps\ (the character's "globalMaps"; a backslash is put in only when the
+// repository path does not end with a separator)
 std::wstring GlobalMapsFolder(std::wstring_view repositoryPath);
 // <character folder>\<pose folder>\pose.vrmesh
 std::wstring PoseMeshFile(std::wstring_view characterFolder, std::wstring_view poseFolder);

@@ -13,6 +13,8 @@ TEST(RepositoryLayout, PathsJoinTheirPiecesUnchanged)
     EXPECT_EQ(CatalogueFile(repo), L"C:\\rep\\\\zanret.xml");
     EXPECT_EQ(anna, L"C:\\rep\\\\anna");
     EXPECT_EQ(GlobalMapsFolder(repo), L"C:\\rep\\maps\\");
+    EXPECT_EQ(GlobalMapsFolder(L"C:\\rep"), L"C:\\rep\\maps\\");
+    EXPECT_EQ(GlobalMapsFolder(L"/srv/rep/"), L"/srv/rep/maps\\");
     EXPECT_EQ(RepointedTextureFile(GlobalMapsFolder(repo), L"wood", L".jpg"), L"C:\\rep\\maps\\wood.jpg");
     EXPECT_EQ(ClothOverlayFile(repo), L"C:\\rep\\\\overlay110x330.png");
     EXPECT_EQ(ElementOverlayFile(repo), L"C:\\rep\\\\overlay100x300.png");
