@@ -297,6 +297,17 @@ void Reset()
     store.dataValid = false;
 }
 
+namespace
+{
+// A folder outside the repository is not there for validation, whatever the disk holds: a
+// catalogue must not make the system look elsewhere.
+bool RepositoryFolderExists(const wchar_t* repositoryPath, const std::wstring& path)
+{
+    return repositoryPath && RepositoryLayout::StaysInRepository(repositoryPath, path) &&
+           DirectoryExists(path.c_str());
+}
+} // namespace
+
 bool IsValid()
 {
     return S().dataValid;
@@ -326,9 +337,9 @@ void ValidateGlobalAssets()
     {
         const wchar_t* folder = Fields::Value(asset, L"folder");
         const wchar_t* repositoryPath = folder ? Settings::GetPath() : nullptr;
-        const bool available =
-            repositoryPath &&
-            DirectoryExists(RepositoryLayout::GlobalAssetFolder(repositoryPath, folder).c_str());
+        const std::wstring path =
+            repositoryPath ? RepositoryLayout::GlobalAssetFolder(repositoryPath, folder) : std::wstring();
+        const bool available = RepositoryFolderExists(repositoryPath, path);
         if (!available)
             Debug::AddDebugMessage(DEBUG_INFO, L"set global asset invalid...");
         asset->SetFastFlag(DataContainer::AVAILABLE, available);
@@ -340,7 +351,7 @@ void ValidateCharacter(CharacterData* character)
     if (!character)
         return;
     const wchar_t* characterFolder = Fields::Value(character, L"folder");
-    if (!characterFolder || !DirectoryExists(characterFolder))
+    if (!characterFolder || !RepositoryFolderExists(Settings::GetPath(), characterFolder))
     {
         character->SetFastFlag(DataContainer::AVAILABLE, false);
         return;
@@ -373,7 +384,8 @@ bool ValidateElement(DataContainer* element, const wchar_t* characterFolder)
         return false;
     const wchar_t* folder = Fields::Value(element, L"folder");
     const bool available =
-        folder && DirectoryExists(RepositoryLayout::ElementFolder(characterFolder, folder).c_str());
+        folder &&
+        RepositoryFolderExists(Settings::GetPath(), RepositoryLayout::ElementFolder(characterFolder, folder));
     if (!available)
         Debug::AddDebugMessage(DEBUG_INFO, L"set element invalid...");
     element->SetFastFlag(DataContainer::AVAILABLE, available);

@@ -13,7 +13,40 @@ std::wstring Join(std::initializer_list<std::wstring_view> pieces)
         path.append(piece);
     return path;
 }
+
+bool IsSeparator(wchar_t c)
+{
+    return c == L'\\' || c == L'/';
+}
 } // namespace
+
+bool StaysInRepository(std::wstring_view repositoryPath, std::wstring_view path)
+{
+    if (!path.starts_with(repositoryPath))
+        return false;
+    std::wstring_view rest = path.substr(repositoryPath.size());
+    // C:\rep does not hold C:\rep2.
+    if (!repositoryPath.empty() && !IsSeparator(repositoryPath.back()) && !rest.empty() &&
+        !IsSeparator(rest.front()))
+        return false;
+    int depth = 0;
+    while (!rest.empty())
+    {
+        const std::size_t end = rest.find_first_of(L"\\/");
+        const std::wstring_view segment = rest.substr(0, end);
+        if (segment == L"..")
+        {
+            if (--depth < 0)
+                return false;
+        }
+        else if (!segment.empty() && segment != L".")
+        {
+            ++depth;
+        }
+        rest.remove_prefix(end == std::wstring_view::npos ? rest.size() : end + 1);
+    }
+    return true;
+}
 
 std::wstring CatalogueFile(std::wstring_view repositoryPath)
 {
@@ -59,8 +92,7 @@ std::wstring GlobalMapsFolder(std::wstring_view repositoryPath)
 {
     // The one join with no separator of its own: a path kept without its trailing backslash (a
     // hand-written settings file) would otherwise name a sibling folder "<repository>maps".
-    const bool endsWithSeparator =
-        !repositoryPath.empty() && (repositoryPath.back() == L'\\' || repositoryPath.back() == L'/');
+    const bool endsWithSeparator = !repositoryPath.empty() && IsSeparator(repositoryPath.back());
     return Join({repositoryPath, endsWithSeparator ? L"maps\\" : L"\\maps\\"});
 }
 

@@ -9,6 +9,11 @@
 
 namespace ZANRET::RepositoryLayout
 {
+// True when path is the repository path followed by pieces that never climb above the repository
+// folder: no ".." segment takes it out, not even on a way back in. A path that does not begin with
+// the repository path is not below it. "\" and "/" both separate, a run of them counts as one.
+bool StaysInRepository(std::wstring_view repositoryPath, std::wstring_view path);
+
 // <repository path>\zanret.xml
 std::wstring CatalogueFile(std::wstring_view repositoryPath);
 // <repository path>\<folder attribute>: the character's "folder" field

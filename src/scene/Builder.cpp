@@ -116,7 +116,8 @@ bool ResolveSelection(BuildContext* context)
         return false;
     CharacterData* character = context->character;
     context->characterFolder = Fields::Value(character, L"folder");
-    if (!context->characterFolder)
+    // A character folder outside the repository is one that is not there.
+    if (!context->characterFolder || !IsInRepository(context->repositoryPath, context->characterFolder))
         return false;
     character->SetData(L"generalTextureFolder",
                        RepositoryLayout::GeneralTextureFolder(context->characterFolder).c_str());

@@ -29,12 +29,21 @@ bool Ready(const BuildContext* context)
            context->repositoryPath && context->globalMapsFolder;
 }
 
+// The mesh's node under the parent, or null when it cannot be made or the mesh lies outside the
+// repository.
+INode* CreateMeshNode(const BuildContext* context, const std::wstring& meshPath, const wchar_t* name)
+{
+    if (!IsInRepository(context->repositoryPath, meshPath))
+        return nullptr;
+    return CreateProxyNode(meshPath.c_str(), name, context->parent);
+}
+
 // The asset's mesh node with its "ZANRET_ASSET" property, or null when the node cannot be made.
 INode* CreateAssetNode(BuildContext* context, const std::wstring& meshPath)
 {
     const wchar_t* id = Fields::Value(context->asset, L"id");
     const wchar_t* name = Fields::Value(context->asset, L"name");
-    INode* node = CreateProxyNode(meshPath.c_str(), name, context->parent);
+    INode* node = CreateMeshNode(context, meshPath, name);
     if (!node)
         return nullptr;
     node->SetUserProperty(HostText(kAssetProperty).c_str(), HostText(id).c_str());
@@ -89,7 +98,7 @@ bool AddMandatoryElements(BuildContext* context)
         return false;
 
     const std::wstring path = RepositoryLayout::PoseMeshFile(context->characterFolder, poseFolder);
-    INode* node = CreateProxyNode(path.c_str(), poseName, context->parent);
+    INode* node = CreateMeshNode(context, path, poseName);
     if (!node)
         return false;
     node->SetUserProperty(HostText(kCharacterProperty).c_str(), HostText(characterId).c_str());
@@ -124,7 +133,7 @@ bool AddCloths(BuildContext* context)
 
     const std::wstring path =
         RepositoryLayout::ClothMeshFile(context->characterFolder, folder, context->clothId, context->poseId);
-    INode* node = CreateProxyNode(path.c_str(), name, context->parent);
+    INode* node = CreateMeshNode(context, path, name);
     if (!node)
         return false;
     node->SetUserProperty(HostText(kClothProperty).c_str(), HostText(context->clothId).c_str());

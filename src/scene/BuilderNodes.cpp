@@ -9,6 +9,7 @@
 #include "repository/Data2.h"
 #include "repository/Debug.h"
 #include "repository/Fields.h"
+#include "repository/RepositoryLayout.h"
 #include "repository/Selection2.h"
 
 #include "hostsdk/Interface.h"
@@ -27,6 +28,17 @@ std::wstring CharacterNodeName()
             if (character->CheckDatafield(L"name"))
                 name += Fields::Value(character, L"name");
     return name;
+}
+
+bool IsInRepository(const wchar_t* repositoryPath, const std::wstring& path)
+{
+    if (!repositoryPath)
+        return false;
+    if (RepositoryLayout::StaysInRepository(repositoryPath, path))
+        return true;
+    Debug::AddDebugMessage(DEBUG_ERROR, L"Builder::IsInRepository: path leaves the repository folder");
+    Debug::AddDebugMessage(DEBUG_ERROR, path.c_str());
+    return false;
 }
 
 INode* CreateParentNode()

@@ -17,4 +17,8 @@ inline std::basic_string<MCHAR> HostText(std::wstring_view text)
 // "ZANRET Character " followed by the selected character's "name", when it has one: the name of
 // the parent helper and of the group head.
 std::wstring CharacterNodeName();
+
+// True when path stays below the repository folder. A mesh or library outside it is treated as
+// not there: the builder never hands it to the host (and says so).
+bool IsInRepository(const wchar_t* repositoryPath, const std::wstring& path);
 } // namespace ZANRET::Builder

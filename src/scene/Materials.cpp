@@ -24,17 +24,19 @@ void Log(const wchar_t* text)
 }
 
 // True when the file loads as a library that holds the name. A file that does not load leaves the
-// previous library current, so that one is never searched in its place.
-bool LibraryHolds(Interface* ip, const std::wstring& path, const MSTR& name)
+// previous library current, so that one is never searched in its place; one outside the repository
+// is not loaded at all.
+bool LibraryHolds(Interface* ip, const wchar_t* repositoryPath, const std::wstring& path, const MSTR& name)
 {
-    return ip->LoadMaterialLib(HostText(path).c_str(), nullptr) != 0 &&
+    return IsInRepository(repositoryPath, path) &&
+           ip->LoadMaterialLib(HostText(path).c_str(), nullptr) != 0 &&
            ip->GetMaterialLibrary().FindMtlByName(name) >= 0;
 }
 
 // The search shared by character and global-asset materials. fallbacks are tried in order after
 // the element's own library.
 void SearchAndAssign(const wchar_t* materialName, const wchar_t* mapsFolder, const wchar_t* libraryPath,
-                     INode* node, std::initializer_list<std::wstring> fallbacks)
+                     INode* node, const BuildContext* context, std::initializer_list<std::wstring> fallbacks)
 {
     if (!node || !materialName)
         return;
@@ -53,13 +55,14 @@ void SearchAndAssign(const wchar_t* materialName, const wchar_t* mapsFolder, con
 
     Log(L"Search in material lib: ");
     Log(libraryPath ? libraryPath : L"");
-    bool found = libraryPath && LibraryHolds(ip, libraryPath, name);
+    const wchar_t* repositoryPath = context ? context->repositoryPath : nullptr;
+    bool found = libraryPath && LibraryHolds(ip, repositoryPath, libraryPath, name);
     for (const std::wstring& fallback : fallbacks)
     {
         if (found)
             break;
         Log(fallback.c_str());
-        found = LibraryHolds(ip, fallback, name);
+        found = LibraryHolds(ip, repositoryPath, fallback, name);
     }
     if (!found)
     {
@@ -83,21 +86,21 @@ void AssignMaterial(const wchar_t* materialName, const wchar_t* mapsFolder, cons
                     INode* node, const BuildContext* context)
 {
     if (context && context->characterFolder)
-        SearchAndAssign(materialName, mapsFolder, libraryPath, node,
+        SearchAndAssign(materialName, mapsFolder, libraryPath, node, context,
                         {RepositoryLayout::CharacterMaterialsLibraryFile(context->characterFolder),
                          RepositoryLayout::CharacterPropsLibraryFile(context->characterFolder)});
     else
-        SearchAndAssign(materialName, mapsFolder, libraryPath, node, {});
+        SearchAndAssign(materialName, mapsFolder, libraryPath, node, context, {});
 }
 
 void AssignGlobalMaterial(const wchar_t* materialName, const wchar_t* mapsFolder, const wchar_t* libraryPath,
                           INode* node, const BuildContext* context)
 {
     if (context && context->repositoryPath)
-        SearchAndAssign(materialName, mapsFolder, libraryPath, node,
+        SearchAndAssign(materialName, mapsFolder, libraryPath, node, context,
                         {RepositoryLayout::GlobalAssetsLibraryFile(context->repositoryPath)});
     else
-        SearchAndAssign(materialName, mapsFolder, libraryPath, node, {});
+        SearchAndAssign(materialName, mapsFolder, libraryPath, node, context, {});
 }
 
 Mtl* UpdateMaterial(const wchar_t* materialName, MtlBaseList* library, const wchar_t* mapsFolder)

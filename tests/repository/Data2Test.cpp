@@ -2,6 +2,8 @@
 #include "LocalAppData.h"
 #include "MessageLog.h"
 #include "TempFolder.h"
+#include "repository/Fields.h"
+#include "repository/Parser2.h"
 
 #include <gtest/gtest.h>
 
@@ -285,4 +287,79 @@ TEST(Data2, ValidationAgainstTheDisk)
     EXPECT_EQ(Data2::GetCharacterCount(), 0);
     EXPECT_EQ(Data2::GetGlobalAssetCount(), 0);
     EXPECT_FALSE(Data2::IsValid());
+}
+
+// A catalogue that names folders beside the repository: they are not there for validation, even
+// though the disk has them. Folders that climb about inside the repository are found as before.
+TEST(Data2, FoldersOutsideTheRepositoryAreNotFound)
+{
+    CleanModel clean;
+    TempFolder appData;
+    LocalAppData localAppData(appData.Path());
+    TempFolder root;
+    for (const char* folder :
+         {"repo/anna/previews", "repo/anna/skin", "repo/anna/jeans", "repo/anna/standing", "repo/bea/coat",
+          "repo/global_assets/bag", "outside/previews", "outside/skin", "outside/jeans", "outside/standing",
+          "outside/far", "outside/cap", "outside/bag"})
+        root.MakeFolder(folder);
+    for (const char* cloth : {"jeans", "near", "far"})
+        root.WriteFile(std::string("repo/anna/previews/preview_") + cloth + ".png", "png");
+    root.WriteFile("outside/previews/preview_jeans.png", "png");
+    root.WriteFile("repo/zanret.xml", R"(<zanret>
+  <character id="anna" name="Anna" folder="anna">
+    <skins><skin id="light"/></skins>
+    <cloth>
+      <clothing id="jeans" name="Jeans" folder="jeans"/>
+      <clothing id="near" name="Near" folder="..\bea\coat"/>
+      <clothing id="far" name="Far" folder="..\..\outside\far"/>
+    </cloth>
+    <poses>
+      <pose id="standing" folder="standing"/>
+      <pose id="away" folder="standing\..\..\..\outside\standing"/>
+    </poses>
+    <assets>
+      <asset id="cap" folder="../../outside/cap"/>
+      <asset id="bagref" type="global" globalID="farbag"/>
+      <asset id="nearbag" type="global" globalID="bag"/>
+    </assets>
+  </character>
+  <character id="stranger" name="Stranger" folder="..\outside">
+    <skins><skin id="light"/></skins>
+    <cloth><clothing id="jeans" name="Jeans" folder="jeans"/></cloth>
+    <poses><pose id="standing" folder="standing"/></poses>
+  </character>
+  <globalAssets>
+    <asset id="bag" folder="bag"/>
+    <asset id="farbag" folder="..\..\outside\bag"/>
+  </globalAssets>
+</zanret>)");
+    const std::wstring repository = (root.Path() / "repo").wstring() + L"\\";
+    ASSERT_TRUE(Settings::LoadSettings());
+    ASSERT_TRUE(Settings::SetPath(repository.c_str()));
+    ASSERT_TRUE(Parser2::ParseRepository(repository.c_str()));
+    Data2::SetValid(true);
+
+    CharacterData* anna = Data2::GetCharacter(L"anna");
+    ASSERT_NE(anna, nullptr);
+    EXPECT_TRUE(Available(anna));
+    EXPECT_TRUE(Available(anna->GetCloth(L"jeans")));
+    EXPECT_TRUE(Available(anna->GetCloth(L"near")));
+    EXPECT_FALSE(Available(anna->GetCloth(L"far")));
+    EXPECT_TRUE(Available(anna->GetPose(L"standing")));
+    EXPECT_FALSE(Available(anna->GetPose(L"away")));
+    EXPECT_FALSE(Available(anna->GetAsset(L"cap")));
+    EXPECT_FALSE(Available(anna->GetAsset(L"bagref")));
+    EXPECT_TRUE(Available(anna->GetAsset(L"nearbag")));
+    EXPECT_TRUE(Available(Data2::GetGlobalAssetById(L"bag")));
+    EXPECT_FALSE(Available(Data2::GetGlobalAssetById(L"farbag")));
+
+    // The character beside the repository keeps its folder as joined, and nothing of it is found.
+    CharacterData* stranger = Data2::GetCharacter(L"stranger");
+    ASSERT_NE(stranger, nullptr);
+    EXPECT_STREQ(Fields::Value(stranger, L"folder"), (repository + L"\\..\\outside").c_str());
+    EXPECT_TRUE(Data2::DirectoryExists(Fields::Value(stranger, L"folder")));
+    EXPECT_FALSE(Available(stranger));
+    EXPECT_FALSE(Available(stranger->GetCloth(L"jeans")));
+    EXPECT_FALSE(Available(stranger->GetPose(L"standing")));
+    EXPECT_FALSE(Data2::ValidateElement(stranger->GetCloth(L"jeans"), Fields::Value(stranger, L"folder")));
 }

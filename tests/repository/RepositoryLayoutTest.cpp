@@ -25,3 +25,34 @@ TEST(RepositoryLayout, PathsJoinTheirPiecesUnchanged)
     EXPECT_EQ(PosePreviewFile(anna, L"c1", L"p1"), anna + L"\\previews\\c1_p1.png");
     EXPECT_EQ(GeneralTextureFolder(anna), anna + L"\\maps\\");
 }
+
+// Only a ".." that climbs above the repository folder takes a path out of it, also on a way back
+// in; the joins themselves stay as they are.
+TEST(RepositoryLayout, PathsThatClimbAboveTheRepositoryLeaveIt)
+{
+    const std::wstring repo = L"C:\\rep\\";
+    const std::wstring anna = CharacterFolder(repo, L"anna");
+    EXPECT_TRUE(StaysInRepository(repo, anna));
+    EXPECT_TRUE(StaysInRepository(repo, repo));
+    EXPECT_TRUE(StaysInRepository(repo, ElementFolder(anna, L"..\\bea\\coat")));
+    EXPECT_TRUE(StaysInRepository(repo, ElementFolder(anna, L".\\jeans\\\\..\\")));
+    EXPECT_TRUE(StaysInRepository(repo, ClothMeshFile(anna, L"jeans", L"..", L"p1")));
+    EXPECT_TRUE(StaysInRepository(repo, L"C:\\rep\\...\\x"));
+
+    const std::wstring outside = CharacterFolder(repo, L"..\\outside");
+    EXPECT_EQ(outside, L"C:\\rep\\\\..\\outside");
+    EXPECT_FALSE(StaysInRepository(repo, outside));
+    EXPECT_FALSE(StaysInRepository(repo, CharacterPreviewsFolder(repo, L"..\\outside")));
+    EXPECT_FALSE(StaysInRepository(repo, ElementFolder(anna, L"..\\..\\elsewhere")));
+    EXPECT_FALSE(StaysInRepository(repo, ElementFolder(anna, L"../../elsewhere")));
+    EXPECT_FALSE(StaysInRepository(repo, ElementFolder(anna, L"..\\..\\rep\\anna")));
+    EXPECT_FALSE(StaysInRepository(repo, GlobalAssetMeshFile(repo, L"..\\..\\bag")));
+    EXPECT_TRUE(StaysInRepository(repo, GlobalAssetMeshFile(repo, L"..\\bag")));
+    EXPECT_FALSE(StaysInRepository(repo, PoseMeshFile(anna, L"stand\\..\\..\\..")));
+
+    // Not below the repository path at all.
+    EXPECT_FALSE(StaysInRepository(repo, L"C:\\other\\anna"));
+    EXPECT_FALSE(StaysInRepository(L"C:\\rep", L"C:\\rep2\\anna"));
+    EXPECT_TRUE(StaysInRepository(L"C:\\rep", L"C:\\rep\\anna"));
+    EXPECT_FALSE(StaysInRepository(L"/srv/rep", L"/srv/rep/../x"));
+}

@@ -70,6 +70,8 @@ protected:
 
     // The repository folder as the settings hold it, followed by rest.
     std::wstring RepositoryPath(const std::wstring& rest = L"") const { return repository.WidePath() + rest; }
+    // The name of a folder beside the repository, which a catalogue reaches with "..\<name>".
+    std::wstring BesideName() const { return beside.Path().filename().wstring(); }
 
     static INode* Child(INode* parent, const std::wstring& name)
     {
@@ -117,6 +119,7 @@ protected:
     }
 
     TempFolder repository;
+    TempFolder beside;
     TempFolder settingsFolder;
     LocalAppData appData{settingsFolder.Path()};
     CleanModel model;

@@ -352,3 +352,39 @@ TEST_F(BuilderTest, CharacterWithoutNameKeepsTheTrailingBlank)
     EXPECT_EQ(hostsdk::ToWide(parent->GetParentNode()->GetName()), L"ZANRET Character ");
     EXPECT_EQ(ChildNames(parent), (std::vector<std::wstring>{L"Standing", L"Dress"}));
 }
+
+// A catalogue that sends elements beside the repository, where the files are: none of them is read.
+// Those elements get no node, and a character whose folder is there is not built at all.
+TEST_F(BuilderTest, NothingOutsideTheRepositoryIsBuilt)
+{
+    const std::string mesh = "v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n";
+    for (const char* folder : {"hair", "bracelet", "glasses"})
+    {
+        beside.WriteFile(std::string(folder) + "/asset.vrmesh", mesh);
+        beside.WriteFile(std::string(folder) + "/stand.vrmesh", mesh);
+        beside.WriteFile(std::string(folder) + "/materials.mat", repository.ReadFile("anna/props.mat"));
+    }
+    const std::wstring fromCharacter = L"..\\..\\" + BesideName();
+    CharacterData* anna = Data2::GetCharacter(L"anna");
+    anna->GetAsset(L"hair")->SetData(L"folder", (fromCharacter + L"\\hair").c_str());
+    anna->GetAsset(L"bracelet")
+        ->SetData(L"folder", (L"bracelet\\..\\" + fromCharacter + L"\\bracelet").c_str());
+    Data2::GetGlobalAssetById(L"g_glasses")->SetData(L"folder", (fromCharacter + L"\\glasses").c_str());
+
+    SelectAnna();
+    SelectAsset(L"bracelet");
+    INode* parent = Builder::BuildCharacter();
+    ASSERT_NE(parent, nullptr);
+    EXPECT_EQ(ChildNames(parent), (std::vector<std::wstring>{L"Standing", L"Dress"}));
+    EXPECT_EQ(log.Count(DEBUG_ERROR, L"Builder::IsInRepository: path leaves the repository folder"), 3);
+    EXPECT_EQ(Host::UndoNames().size(), 1u);
+
+    // The whole character beside the repository: nothing is made and nothing is recorded.
+    const int nodes = Host::NodeCount();
+    Data2::GetCharacter(L"nameless")->SetData(L"folder", RepositoryPath(L"\\..\\" + BesideName()).c_str());
+    beside.WriteFile("stand/pose.vrmesh", mesh);
+    Select(L"nameless", L"dress", L"red", L"stand", L"light");
+    EXPECT_EQ(Builder::BuildCharacter(), nullptr);
+    EXPECT_EQ(Host::NodeCount(), nodes);
+    EXPECT_EQ(Host::UndoNames().size(), 1u);
+}

@@ -241,3 +241,27 @@ TEST_F(MaterialTest, MaterialThatHoldsItselfIsWalkedOnce)
     EXPECT_EQ(log.Count(DEBUG_INFO, L"set new texture path:"), 1);
     block->SetValue(5, 0, static_cast<Mtl*>(nullptr));
 }
+
+// Libraries beside the repository hold the material, but are never loaded: not as the element's
+// library, nor as the fallbacks of a character folder out there.
+TEST_F(MaterialTest, LibrariesOutsideTheRepositoryAreNotLoaded)
+{
+    for (const char* library : {"props.mat", "materials.mat", "hair/materials.mat"})
+        beside.WriteFile(library, repository.ReadFile("anna/props.mat"));
+    INode* node = MakeNode();
+    const std::wstring outside = Library(L"\\..\\..\\" + BesideName() + L"\\hair\\materials.mat");
+    Builder::AssignMaterial(L"Bracelet", maps.c_str(), outside.c_str(), node, &context);
+    // Found in the character's own props.mat, not in the one beside the repository.
+    ASSERT_NE(node->GetMtl(), nullptr);
+    EXPECT_EQ(log.Count(DEBUG_ERROR, outside), 1);
+
+    Builder::BuildContext besideContext = context;
+    const std::wstring besideFolder = RepositoryPath(L"\\..\\" + BesideName());
+    besideContext.characterFolder = besideFolder.c_str();
+    INode* other = MakeNode();
+    log.Clear();
+    Builder::AssignMaterial(L"Props Only", maps.c_str(), outside.c_str(), other, &besideContext);
+    EXPECT_EQ(other->GetMtl(), nullptr);
+    EXPECT_EQ(log.Count(DEBUG_ERROR, L"Builder::IsInRepository: path leaves the repository folder"), 3);
+    EXPECT_EQ(log.Count(DEBUG_INFO, L"Could not find material"), 1);
+}
