@@ -17,7 +17,17 @@ ActionDescription g_actions[] = {
     {kOpenManagerActionID, kManagerString, kManagerString, kManagerString},
 };
 
-MaxIcon* g_icon = nullptr;
+// Any table may hand the icon out for as long as it lives, so the icon lives as long as a table
+// does; what is left at unload goes with the module.
+struct SharedIcon
+{
+    MaxIcon* icon = nullptr;
+    int tables = 0;
+
+    ~SharedIcon() { delete icon; }
+};
+
+SharedIcon g_icon;
 ZanretActionCallback* g_activeCallback = nullptr;
 
 ActionManager* Actions()
@@ -26,20 +36,27 @@ ActionManager* Actions()
 }
 } // namespace
 
+ZANRETActionTable::ZANRETActionTable(ActionTableId id, ActionContextId contextId, MSTR& name, HACCEL defaults,
+                                     int numIds, ActionDescription* ops, HINSTANCE hInst)
+    : ActionTable(id, contextId, name, defaults, numIds, ops, hInst)
+{
+    ++g_icon.tables;
+}
+
 ZANRETActionTable::~ZANRETActionTable()
 {
-    if (g_icon)
+    if (--g_icon.tables == 0 && g_icon.icon)
     {
-        delete g_icon;
-        g_icon = nullptr;
+        delete g_icon.icon;
+        g_icon.icon = nullptr;
     }
 }
 
 MaxIcon* ZANRETActionTable::GetIcon(int)
 {
-    if (!g_icon)
-        g_icon = new MaxBmpFileIcon(_M("zanret"), 1);
-    return g_icon;
+    if (!g_icon.icon)
+        g_icon.icon = new MaxBmpFileIcon(_M("zanret"), 1);
+    return g_icon.icon;
 }
 
 ActionTable* CreateActionTable()

@@ -12,10 +12,11 @@ constexpr int kOpenManagerActionID = 40001;
 class ZANRETActionTable : public ActionTable
 {
 public:
-    using ActionTable::ActionTable;
-    // Deletes the shared icon; a later request makes a new one.
+    ZANRETActionTable(ActionTableId id, ActionContextId contextId, MSTR& name, HACCEL defaults, int numIds,
+                      ActionDescription* ops, HINSTANCE hInst);
+    // The last table to go deletes the shared icon; a later request makes a new one.
     ~ZANRETActionTable() override;
-    // The shared icon for every command id; null only when it cannot be allocated.
+    // The icon shared by every table, for every command id; null only when it cannot be allocated.
     MaxIcon* GetIcon(int cmdId) override;
 };
 

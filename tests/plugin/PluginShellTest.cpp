@@ -63,7 +63,7 @@ TEST_F(CommandsTest, EveryActionTableRequestMakesANewTable)
     EXPECT_EQ(first->GetActionDescription(0).mCmdID, 40001);
     EXPECT_EQ(first->GetModule(), kModule);
 
-    // One icon shared by all tables; a table going takes it along, and the next request makes another.
+    // One icon shared by all tables, kept while any table lives.
     auto* icon = dynamic_cast<MaxBmpFileIcon*>(first->GetIcon(40001));
     ASSERT_NE(icon, nullptr);
     EXPECT_EQ(icon->GetIconSetName(), MSTR(_M("zanret")));
@@ -72,6 +72,41 @@ TEST_F(CommandsTest, EveryActionTableRequestMakesANewTable)
     delete first;
     EXPECT_NE(second->GetIcon(40001), nullptr);
     delete second;
+}
+
+// The host keeps the table it registered; another table made and destroyed meanwhile must not take
+// the shared icon along. Only once no table is left does a later request make a new icon.
+TEST_F(CommandsTest, TheRegisteredTableKeepsTheIconAnotherTableGoing)
+{
+    ActionManager* actions = GetCOREInterface()->GetActionManager();
+    ClassDesc2* desc = GetZanretClassDesc();
+    ASSERT_TRUE(actions->RegisterActionTable(desc->GetActionTable(0)));
+    ActionTable* registered = actions->FindTable(0x0B250BC2);
+    ASSERT_NE(registered, nullptr);
+    MaxIcon* icon = registered->GetIcon(40001);
+    ASSERT_NE(icon, nullptr);
+
+    ActionTable* other = desc->GetActionTable(0);
+    EXPECT_EQ(other->GetIcon(40001), icon);
+    delete other;
+    ActionTable* unasked = desc->GetActionTable(0);
+    delete unasked;
+    // An icon freed by now would have its memory taken by this one, so a new icon could not sit
+    // at the old address and pass for it.
+    auto* occupant = new MaxBmpFileIcon(_M("occupant"), 2);
+
+    auto* kept = dynamic_cast<MaxBmpFileIcon*>(registered->GetIcon(40001));
+    ASSERT_EQ(kept, icon);
+    EXPECT_EQ(kept->GetIconSetName(), MSTR(_M("zanret")));
+    EXPECT_EQ(kept->GetIndex(), 1);
+    delete occupant;
+
+    ASSERT_TRUE(actions->RemoveActionTable(0x0B250BC2));
+    ActionTable* later = desc->GetActionTable(0);
+    auto* fresh = dynamic_cast<MaxBmpFileIcon*>(later->GetIcon(3));
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_EQ(fresh->GetIconSetName(), MSTR(_M("zanret")));
+    delete later;
 }
 
 TEST_F(CommandsTest, StartAndStop)
