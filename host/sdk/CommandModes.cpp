@@ -134,3 +134,14 @@ void HostInterface::ReplacePrompt(const MCHAR* text)
     else
         prompts.back() = MSTR(text);
 }
+
+void HostInterface::RemovePrompt(const MCHAR* text)
+{
+    if (!text)
+        return;
+    auto& prompts = State().prompts;
+    const MSTR wanted(text);
+    const auto it = std::find(prompts.rbegin(), prompts.rend(), wanted);
+    if (it != prompts.rend())
+        prompts.erase(std::next(it).base());
+}

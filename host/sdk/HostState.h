@@ -118,6 +118,7 @@ public:
     void PushPrompt(const MCHAR* text) override;
     void PopPrompt() override;
     void ReplacePrompt(const MCHAR* text) override;
+    void RemovePrompt(const MCHAR* text) override;
     INode* GetRootNode() override;
     INode* CreateObjectNode(Object* obj) override;
     void DeleteNode(INode* node, BOOL redraw = TRUE, BOOL overrideSlaves = FALSE) override;

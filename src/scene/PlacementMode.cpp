@@ -23,16 +23,20 @@ void PlacementMode::EnterMode()
 
 void PlacementMode::ExitMode()
 {
-    // The rotate prompt sits on top of the place prompt; leaving takes both, so no stale prompt
-    // stays on the prompt line after the placement.
+    // Leaving takes the place and the rotate prompt, so that none stays on the prompt line after the
+    // placement. They are taken by name: a build may have pushed its own above them meanwhile (a
+    // second Create while placing), and those stay.
     Interface* ip = GetCOREInterface();
-    for (; prompts > 0; --prompts)
-        ip->PopPrompt();
+    for (auto it = prompts.rbegin(); it != prompts.rend(); ++it)
+        ip->RemovePrompt(it->c_str());
+    prompts.clear();
 }
 
 void PlacementMode::PushPrompt(const MCHAR* text)
 {
+    if (!text)
+        return;
     GetCOREInterface()->PushPrompt(text);
-    ++prompts;
+    prompts.emplace_back(text);
 }
 } // namespace ZANRET

@@ -7,6 +7,9 @@
 #include "hostsdk/CommandMode.h"
 #include "hostsdk/Text.h"
 
+#include <string>
+#include <vector>
+
 namespace ZANRET
 {
 class PlacementMode : public CommandMode
@@ -30,7 +33,7 @@ public:
 private:
     PlacementProc proc;
     ChangeFGObject fgProc;
-    // Prompts this mode has on the host's prompt stack.
-    int prompts = 0;
+    // The prompts this mode has on the host's prompt stack, oldest first.
+    std::vector<std::basic_string<MCHAR>> prompts;
 };
 } // namespace ZANRET

@@ -166,6 +166,13 @@ TEST_F(Services, UnitsNotificationsAndPrompts)
     ip->PopPrompt();
     ip->PopPrompt(); // an empty stack stays empty
     EXPECT_TRUE(Host::Prompts().empty());
+    // A prompt taken by name leaves the ones above it; the topmost of equal texts goes first.
+    for (const MCHAR* text : {_M("mode"), _M("build"), _M("mode"), _M("build")})
+        ip->PushPrompt(text);
+    ip->RemovePrompt(_M("mode"));
+    ip->RemovePrompt(_M("absent"));
+    ip->RemovePrompt(nullptr);
+    EXPECT_EQ(Host::Prompts(), (std::vector<MSTR>{MSTR(_M("mode")), MSTR(_M("build")), MSTR(_M("build"))}));
 
     Host::OpenFileRequest request;
     std::wstring chosen = L"x";

@@ -2,7 +2,9 @@
 
 #include "CommandsFixture.h"
 
+#include "scene/ObjectDatabase.h"
 #include "scene/Placement.h"
+#include "scene/SceneEvents.h"
 
 #include "hostsdk/hostsdk.h"
 
@@ -30,12 +32,29 @@ protected:
         Commands::SetSelectedClothUnique(UniqueOf(anna), UniqueOf(anna->GetCloth(L"anna_dress")), false);
         Commands::SetSelectedPose(UniqueOf(anna->GetPose(L"stand")), false);
         Commands::SetSelectedSkin(UniqueOf(anna->GetSkin(L"anna_light")), false);
+        ObjectDatabase::Clear();
         log.Clear();
     }
     void TearDown() override
     {
         Placement::CancelPlacement();
+        SceneEvents::Unregister();
+        ObjectDatabase::Clear();
         CommandsTest::TearDown();
+    }
+
+    void SelectStyle()
+    {
+        CharacterData* anna = Data2::GetCharacter(L"anna");
+        Commands::SetSelectedStyle(UniqueOf(anna->GetStyle(L"anna_dress", L"dress_red")), false);
+    }
+    void Move(IPoint2 m) { Host::SendMouse(viewport, MOUSE_FREEMOVE, 0, m); }
+    void LeftClick(IPoint2 m) { Host::SendMouse(viewport, MOUSE_POINT, MOUSE_LBUTTON, m); }
+    void RightClick(IPoint2 m) { Host::SendMouse(viewport, MOUSE_PROPCLICK, MOUSE_RBUTTON, m); }
+    static int PromptCount(const MCHAR* text)
+    {
+        const auto prompts = Host::Prompts();
+        return static_cast<int>(std::count(prompts.begin(), prompts.end(), MSTR(text)));
     }
 
     HWND viewport = nullptr;
@@ -78,4 +97,30 @@ TEST_F(CreateCharacterTest, CompleteSelectionIsBuiltAndPlacedWithTheMouse)
     EXPECT_EQ(Placement::GetNode(), nullptr);
     EXPECT_GT(Host::NodeCount(), 1);
     EXPECT_EQ(GetCOREInterface()->GetSelNodeCount(), 1);
+}
+
+// A second Create while the first character turns: when the second placement ends, the prompt line
+// holds what both builds pushed and nothing of either placement.
+TEST_F(CreateCharacterTest, SecondCreateWhileTurningLeavesOnlyTheBuildsPrompts)
+{
+    SelectStyle();
+    Commands::CreateCharacter();
+    Move({250, 200});
+    LeftClick({250, 200});
+    Move({280, 200});
+    ASSERT_EQ(Host::Prompts().back(), MSTR(_M("Rotate your ZANRET Character")));
+
+    Commands::CreateCharacter();
+    EXPECT_EQ(log.Count(DEBUG_WARNING, L"Placement::StartPlacement node alreay set!"), 1);
+    EXPECT_EQ(PromptCount(_M("Rotate your ZANRET Character")), 0);
+    EXPECT_EQ(PromptCount(_M("Place your ZANRET Character")), 1);
+    EXPECT_EQ(Host::Prompts().back(), MSTR(_M("Place your ZANRET Character")));
+    Move({150, 150});
+    LeftClick({150, 150});
+    Move({200, 150});
+    LeftClick({200, 150});
+
+    const MSTR start(_M("Create ZANRET Character...")), done(_M("ZANRET Character created"));
+    EXPECT_EQ(Host::Prompts(), (std::vector<MSTR>{start, done, start, done}));
+    EXPECT_EQ(Placement::GetState(), Placement::STATE_IDLE);
 }

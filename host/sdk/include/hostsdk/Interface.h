@@ -28,6 +28,9 @@ public:
     virtual void PushPrompt(const MCHAR* text) = 0;
     virtual void PopPrompt() = 0;
     virtual void ReplacePrompt(const MCHAR* text) = 0;
+    // Takes the topmost prompt with this text off the stack wherever it stands; the prompts above it
+    // stay as they are. Nothing when there is none.
+    virtual void RemovePrompt(const MCHAR* text) = 0;
 
     // Scene.
     virtual INode* GetRootNode() = 0;
