@@ -22,6 +22,8 @@ inline constexpr ParamID kUnitScaledParameter = 22;
 inline constexpr const wchar_t* kCharacterNamePrefix = L"ZANRET Character ";
 inline constexpr const wchar_t* kCharacterLayerName = L"ZANRET Characters";
 inline constexpr const wchar_t* kUndoText = L"ZANRET Character";
+// The undo step of a placement that took its character out of the scene again.
+inline constexpr const wchar_t* kRemoveUndoText = L"Delete ZANRET Character";
 inline constexpr const wchar_t* kStartPrompt = L"Create ZANRET Character...";
 inline constexpr const wchar_t* kDonePrompt = L"ZANRET Character created";
 

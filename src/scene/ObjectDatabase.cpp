@@ -3,8 +3,11 @@
 #include "repository/Debug.h"
 #include "repository/Utf16Order.h"
 
+#include "hostsdk/Hold.h"
+
 #include <map>
 #include <string>
+#include <utility>
 
 namespace ZANRET
 {
@@ -23,6 +26,32 @@ bool IsRegistered(Object* object)
             return true;
     return false;
 }
+
+// A node that comes back with the undo of its deletion is counted again, under the path it was
+// released from. When another object has taken that path meanwhile, the node stays uncounted, as
+// an instance made outside the builder would.
+void CountAgain(Object* object, const std::wstring& path)
+{
+    if (!enabled)
+        return;
+    const auto [it, inserted] = objectsByPath.try_emplace(path, object);
+    if (inserted || it->second == object)
+        ++referenceCounts[object];
+}
+
+// Recorded with a release made inside an undo hold (a deletion the user can take back). Redoing
+// the deletion announces it again, and that releases the node again.
+class ReleaseRestore final : public RestoreObj
+{
+public:
+    ReleaseRestore(Object* object, std::wstring path) : object(object), path(std::move(path)) {}
+    void Restore(int) override { CountAgain(object, path); }
+    void Redo() override {}
+
+private:
+    Object* object;
+    std::wstring path;
+};
 } // namespace
 
 Object* Find(const wchar_t* path)
@@ -66,6 +95,8 @@ void Release(Object* object)
     if (count == referenceCounts.end())
         return;
     --count->second;
+    if (theHold.Holding())
+        theHold.Put(new ReleaseRestore(object, entry->first));
     Debug::AddDebugMessage(DEBUG_INFO, L"Decrease count...");
     if (count->second <= 0)
     {

@@ -3,6 +3,7 @@
 #include "scene/BuilderConventions.h"
 #include "scene/PlacementWatch.h"
 
+#include "hostsdk/Hold.h"
 #include "hostsdk/Interface.h"
 #include "hostsdk/Layer.h"
 
@@ -13,6 +14,13 @@ namespace
 void Delete(INode* node)
 {
     GetCOREInterface()->DeleteNode(node, TRUE, FALSE);
+}
+
+// What placement deletes is one undo step of its own, so that the history matches the scene: undo
+// brings the character back as it was, redo takes it away again.
+void AcceptRemoval()
+{
+    theHold.Accept(hostsdk::FromWide(Builder::kRemoveUndoText).c_str());
 }
 
 // Some hosts keep a group head whose members are all gone.
@@ -42,6 +50,7 @@ void RemoveEmptyLayer()
 
 void RemoveCharacter(INode* node)
 {
+    theHold.Begin();
     // Each deletion is announced, so the watch tells whether node is still there to be asked.
     while (PlacementWatch::IsPresent(node) && node->NumberOfChildren() > 0)
     {
@@ -55,10 +64,12 @@ void RemoveCharacter(INode* node)
         Delete(node);
     RemoveEmptyGroupHead();
     RemoveEmptyLayer();
+    AcceptRemoval();
 }
 
 void RemoveRemains()
 {
+    theHold.Begin();
     bool removed = false;
     for (INode* child : PlacementWatch::PresentChildren())
     {
@@ -77,5 +88,6 @@ void RemoveRemains()
     // Only a layer that this clean-up emptied goes; one an undo emptied is the undo's business.
     if (removed)
         RemoveEmptyLayer();
+    AcceptRemoval();
 }
 } // namespace ZANRET::PlacementCleanup

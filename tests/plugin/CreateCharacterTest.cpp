@@ -16,6 +16,35 @@ std::int32_t UniqueOf(DataContainer* element)
 {
     return element ? Data2::GetUnique(element) : 0;
 }
+
+std::wstring NameOf(const MCHAR* name)
+{
+    return name ? hostsdk::ToWide(name) : L"-";
+}
+
+// What the user sees of the scene: each node with its parent, group, layer and material.
+std::vector<std::wstring> SceneState()
+{
+    std::vector<std::wstring> lines;
+    for (INode* node : Host::SceneNodes())
+    {
+        std::wstring line = NameOf(node->GetName()) + L" < " + NameOf(node->GetParentNode()->GetName());
+        line += node->IsGroupHead() ? L" head" : node->IsGroupMember() ? L" member" : L"";
+        line += L" @ " + (node->GetLayer() ? NameOf(node->GetLayer()->GetName()) : L"-");
+        line += L" : " + (node->GetMtl() ? NameOf(node->GetMtl()->GetName().c_str()) : L"-");
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// How many built nodes the instance store counts for each mesh node of the character.
+std::vector<int> StoreCounts(INode* parent)
+{
+    std::vector<int> counts;
+    for (int i = 0; i < parent->NumberOfChildren(); ++i)
+        counts.push_back(ObjectDatabase::GetReferenceCount(parent->GetChildNode(i)->GetObjectRef()));
+    return counts;
+}
 } // namespace
 
 class CreateCharacterTest : public CommandsTest
@@ -123,4 +152,65 @@ TEST_F(CreateCharacterTest, SecondCreateWhileTurningLeavesOnlyTheBuildsPrompts)
     const MSTR start(_M("Create ZANRET Character...")), done(_M("ZANRET Character created"));
     EXPECT_EQ(Host::Prompts(), (std::vector<MSTR>{start, done, start, done}));
     EXPECT_EQ(Placement::GetState(), Placement::STATE_IDLE);
+}
+
+// A right click takes the new character away as an undo step of its own: undo brings it back as it
+// was, redo takes it away again, and the instance store counts what the scene holds all along.
+TEST_F(CreateCharacterTest, UndoAfterARightClickBringsTheCharacterBackAsItWas)
+{
+    SceneEvents::Register();
+    SelectStyle();
+    Commands::CreateCharacter();
+    INode* parent = Placement::GetNode();
+    ASSERT_NE(parent, nullptr);
+    INode* head = parent->GetParentNode();
+    Move({150, 150});
+    const std::vector<INode*> nodes = Host::SceneNodes();
+    const std::vector<std::wstring> state = SceneState();
+    const std::vector<int> counts = StoreCounts(parent);
+    const int entries = ObjectDatabase::GetEntryCount();
+    const Matrix3 placedAt = parent->GetNodeTM(0);
+    ASSERT_GT(entries, 0);
+    ASSERT_EQ(counts, std::vector<int>(counts.size(), 1));
+
+    RightClick({150, 150});
+    const MSTR build(_M("ZANRET Character")), removal(_M("Delete ZANRET Character"));
+    EXPECT_EQ(Host::NodeCount(), 0);
+    EXPECT_EQ(ObjectDatabase::GetEntryCount(), 0);
+    EXPECT_EQ(Host::UndoNames(), (std::vector<MSTR>{build, removal}));
+
+    for (int round = 0; round < 2; ++round)
+    {
+        SCOPED_TRACE(round);
+        ASSERT_TRUE(Host::Undo());
+        EXPECT_EQ(Host::SceneNodes(), nodes);
+        EXPECT_EQ(SceneState(), state);
+        EXPECT_EQ(parent->GetParentNode(), head);
+        EXPECT_TRUE(parent->GetNodeTM(0).Equals(placedAt));
+        EXPECT_EQ(StoreCounts(parent), counts);
+        EXPECT_EQ(ObjectDatabase::GetEntryCount(), entries);
+        EXPECT_EQ(Host::UndoNames(), std::vector<MSTR>{build});
+        EXPECT_EQ(Placement::GetNode(), nullptr);
+
+        ASSERT_TRUE(Host::Redo());
+        EXPECT_EQ(Host::NodeCount(), 0);
+        EXPECT_EQ(ObjectDatabase::GetEntryCount(), 0);
+        EXPECT_EQ(Host::UndoNames(), (std::vector<MSTR>{build, removal}));
+    }
+
+    // Back once more, the character's meshes are shared by the next one like any placed character's.
+    ASSERT_TRUE(Host::Undo());
+    Commands::CreateCharacter();
+    EXPECT_EQ(StoreCounts(parent), std::vector<int>(counts.size(), 2));
+    EXPECT_EQ(Host::RedoCount(), 0);
+    Placement::CancelPlacement();
+    EXPECT_EQ(StoreCounts(parent), counts);
+    EXPECT_EQ(SceneState(), state);
+
+    // Undoing the build itself leaves the scene as it was before Create.
+    ASSERT_TRUE(Host::Undo());
+    ASSERT_TRUE(Host::Undo());
+    ASSERT_TRUE(Host::Undo());
+    EXPECT_EQ(Host::NodeCount(), 0);
+    EXPECT_TRUE(Host::UndoNames().empty());
 }

@@ -33,6 +33,48 @@ TEST_F(PlacementTest, DeletedNodeEndsThePlacementAsACancelWould)
     EXPECT_EQ(MessageCount(DEBUG_ERROR, L"No node selected for placement"), 0);
 }
 
+// The clean-up after the placed node was deleted is an undo step of its own: undoing it and then the
+// user's Delete brings the whole character back, grouped and on its layer, where it was.
+TEST_F(PlacementTest, UndoAfterALostNodeBringsTheWholeCharacterBack)
+{
+    TestCharacter c = MakeCharacter(L"Anna", 3);
+    const std::vector<INode*> nodes = Host::SceneNodes();
+    const int onLayer = PlacementTestScene::CharacterLayerNodeCount();
+    Placement::StartPlacement(c.parent);
+    Move({260, 240});
+    const Matrix3 placedAt = TM(c.parent);
+
+    Host::DeleteNodes({c.parent});
+    Move({100, 100});
+    EXPECT_EQ(Host::NodeCount(), 0);
+    const MSTR build(_M("ZANRET Character")), removal(_M("Delete ZANRET Character"));
+    EXPECT_EQ(Host::UndoNames(), (std::vector<MSTR>{build, MSTR(_M("Delete")), removal}));
+
+    ASSERT_TRUE(Host::Undo());
+    EXPECT_FALSE(InScene(c.parent));
+    EXPECT_TRUE(InScene(c.head));
+    for (INode* child : c.children)
+        EXPECT_TRUE(InScene(child));
+    ASSERT_TRUE(Host::Undo());
+    EXPECT_EQ(Host::SceneNodes(), nodes);
+    EXPECT_EQ(c.parent->GetParentNode(), c.head);
+    EXPECT_TRUE(c.head->IsGroupHead());
+    EXPECT_TRUE(c.parent->IsGroupMember());
+    for (INode* child : c.children)
+    {
+        EXPECT_EQ(child->GetParentNode(), c.parent);
+        EXPECT_TRUE(child->IsGroupMember());
+    }
+    EXPECT_EQ(PlacementTestScene::CharacterLayerNodeCount(), onLayer);
+    EXPECT_TRUE(TM(c.parent).Equals(placedAt));
+
+    // Redo takes both away again, in order.
+    ASSERT_TRUE(Host::Redo());
+    ASSERT_TRUE(Host::Redo());
+    EXPECT_EQ(Host::NodeCount(), 0);
+    EXPECT_EQ(Host::RedoCount(), 0);
+}
+
 TEST_F(PlacementTest, UndoingTheBuildWhileTurningTouchesNothing)
 {
     TestCharacter c = MakeCharacter(L"Anna");
