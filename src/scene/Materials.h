@@ -11,7 +11,7 @@
 namespace ZANRET::Builder
 {
 // Searches the scene, then libraryPath, then the character's materials.mat and props.mat
-// (characterFolder of the context).
+// (characterFolder of the context). Only libraries below the context's repositoryPath are loaded.
 void AssignMaterial(const wchar_t* materialName, const wchar_t* mapsFolder, const wchar_t* libraryPath,
                     INode* node, const BuildContext* context);
 // As AssignMaterial, with the repository's global_assets\materials.mat as the only fallback
