@@ -9,23 +9,28 @@ namespace
 {
 const std::string kShop = "https://example.com/shop/";
 
-MaterialDefinition Plain(const std::string& name, const std::string& texture, std::array<int, 3> colour)
+MaterialDefinition Plain(const std::string& name, const std::string& texture, Colour colour)
 {
     return {.name = name, .kind = MaterialKind::Plain, .textures = {texture}, .colour = colour};
 }
 
-MaterialDefinition Multi(const std::string& name, std::vector<std::string> textures,
-                         std::array<int, 3> colour)
+// The first texture in the material's colour, the others in their own.
+MaterialDefinition Multi(const std::string& name, std::vector<std::string> textures, Colour colour,
+                         std::vector<Colour> otherColours = {})
 {
-    return {.name = name, .kind = MaterialKind::Multi, .textures = std::move(textures), .colour = colour};
+    return {.name = name,
+            .kind = MaterialKind::Multi,
+            .textures = std::move(textures),
+            .colour = colour,
+            .otherColours = std::move(otherColours)};
 }
 
-MaterialDefinition Nested(const std::string& name, const std::string& texture, std::array<int, 3> colour)
+MaterialDefinition Nested(const std::string& name, const std::string& texture, Colour colour)
 {
     return {.name = name, .kind = MaterialKind::NestedBitmap, .textures = {texture}, .colour = colour};
 }
 
-MaterialDefinition UnitScaled(const std::string& name, const std::string& texture, std::array<int, 3> colour)
+MaterialDefinition UnitScaled(const std::string& name, const std::string& texture, Colour colour)
 {
     return {.name = name, .kind = MaterialKind::UnitScaled, .textures = {texture}, .colour = colour};
 }
@@ -61,6 +66,7 @@ Character Anna()
          .name = "Summer Dress",
          .folder = "dress",
          .url = kShop + "anna_dress",
+         .garment = Garment::Dress,
          .materials =
              {{.id = "dress_red", .name = "Red", .preview = "style_red.png", .material = "Dress Red"},
               {.id = "dress_blue", .name = "Blue", .preview = "style_blue.png", .material = "Dress Blue"},
@@ -78,12 +84,15 @@ Character Anna()
          .name = "Jeans & Shirt",
          .folder = "jeans",
          .url = kShop + "anna_jeans",
-         .materials =
-             {{.id = "jeans_denim", .name = "Denim", .preview = "style_denim.png", .material = "Jeans Denim"},
-              {.id = "jeans_black",
-               .name = "Black",
-               .preview = "style_black.png",
-               .material = "Jeans Black"}},
+         .materials = {{.id = "jeans_denim",
+                        .name = "Denim",
+                        .preview = "style_denim.png",
+                        .material = "Jeans Denim",
+                        .weave = Weave::Denim},
+                       {.id = "jeans_black",
+                        .name = "Black",
+                        .preview = "style_black.png",
+                        .material = "Jeans Black"}},
          .excludes = {"scarf"},
          .selects = {{.assetId = "sunglasses"}, {.assetId = "watch", .materialId = "watch_silver"}},
          .posesWithoutPreview = {"wave"}},
@@ -92,19 +101,28 @@ Character Anna()
          .name = "Winter Coat",
          .folder = "coat",
          .url = kShop + "anna_coat",
+         .garment = Garment::Coat,
          .folderOnDisk = Presence::Missing,
-         .materials =
-             {{.id = "coat_wool", .name = "Wool", .preview = "style_wool.png", .material = "Coat Wool"}}},
+         .materials = {{.id = "coat_wool",
+                        .name = "Wool",
+                        .preview = "style_wool.png",
+                        .material = "Coat Wool",
+                        .weave = Weave::Knit}}},
         // No preview picture: dropped when the catalogue is read.
         {.id = "anna_gown",
          .name = "Ball Gown",
          .folder = "gown",
          .url = kShop + "anna_gown",
+         .garment = Garment::Dress,
          .previewFile = Presence::Missing,
          .materials =
              {{.id = "gown_silk", .name = "Silk", .preview = "style_silk.png", .material = "Dress Blue"}}},
         // No cloth material at all: its material page is empty and it cannot be built.
-        {.id = "anna_swim", .name = "Swimsuit", .folder = "swim", .url = kShop + "anna_swim"},
+        {.id = "anna_swim",
+         .name = "Swimsuit",
+         .folder = "swim",
+         .url = kShop + "anna_swim",
+         .garment = Garment::Swimsuit},
     };
 
     c.poses = {
@@ -117,24 +135,28 @@ Character Anna()
          .name = "Walking",
          .folder = "poses\\walk",
          .url = kShop + "buy?pose=anna_walk",
+         .posture = Posture::Walking,
          .mandatory = {"hair"}},
         // The dress has no mesh for it: unavailable with the dress.
         {.id = "sit",
          .name = "Sitting",
          .folder = "poses\\sit",
          .url = kShop + "buy?pose=anna_sit",
+         .posture = Posture::Sitting,
          .mandatory = {"hair", "chair"}},
         // The jeans have no picture for it: not listed with the jeans.
         {.id = "wave",
          .name = "Waving",
          .folder = "poses\\wave",
          .url = kShop + "buy?pose=anna_wave",
+         .posture = Posture::Waving,
          .mandatory = {"hair"}},
         // Folder missing: never listed.
         {.id = "run",
          .name = "Running",
          .folder = "poses\\run",
          .url = kShop + "buy?pose=anna_run",
+         .posture = Posture::Walking,
          .folderOnDisk = Presence::Missing},
     };
 
@@ -152,32 +174,32 @@ Character Anna()
          .folder = "assets\\bag",
          .category = "bags",
          .material = "Bag Leather",
+         .shape = AssetShape::Handbag,
          .materials =
              {{.id = "bag_leather",
                .name = "Leather",
                .preview = "bag_leather.png",
                .material = "Bag Leather"},
-              {.id = "bag_canvas", .name = "Canvas", .preview = "bag_canvas.png", .material = "Bag Canvas"}},
-         .size = {28, 10, 24}},
+              {.id = "bag_canvas", .name = "Canvas", .preview = "bag_canvas.png", .material = "Bag Canvas"}}},
         // Without materials; its folder has no library (found in the character's props.mat).
         {.id = "backpack",
          .name = "Backpack",
          .folder = "assets\\backpack",
          .category = "bags",
          .material = "Backpack",
-         .size = {30, 16, 40}},
+         .shape = AssetShape::Backpack},
         {.id = "hat",
          .name = "Sun Hat",
          .folder = "assets\\hat",
          .category = "hats",
          .material = "Hat Straw",
-         .size = {36, 36, 12}},
+         .shape = AssetShape::SunHat},
         {.id = "necklace",
          .name = "Necklace",
          .folder = "assets\\necklace",
          .category = "jewellery",
          .material = "Necklace Pearl",
-         .size = {16, 4, 14}},
+         .shape = AssetShape::Necklace},
         // One mesh per pose, no matrix entry.
         {.id = "bracelet",
          .name = "Bracelet",
@@ -185,8 +207,7 @@ Character Anna()
          .folder = "assets\\bracelet",
          .category = "jewellery",
          .material = "Bracelet Silver",
-         .size = {7, 7, 3},
-         .offset = {24, 0, 86}},
+         .shape = AssetShape::Bracelet},
         // Refers to a global asset with materials.
         {.id = "watch", .name = "Watch", .type = "global", .category = "jewellery", .globalId = "g_watch"},
         // Refers to a global asset without materials.
@@ -200,7 +221,7 @@ Character Anna()
          .folder = "assets\\scarf",
          .category = "extras",
          .material = "Scarf Wool",
-         .size = {30, 26, 12}},
+         .shape = AssetShape::Scarf},
         // Refers to no global asset: never available.
         {.id = "umbrella",
          .name = "Umbrella",
@@ -221,48 +242,53 @@ Character Anna()
          .name = "Hair",
          .folder = "assets\\hair",
          .material = "Anna Hair",
-         .size = {24, 26, 26}},
+         .shape = AssetShape::Hair},
         {.id = "chair",
          .name = "Chair",
          .type = "specific",
          .folder = "assets\\chair",
          .material = "Chair Wood",
-         .size = {46, 46, 44},
-         .offset = {0, -10, 0}},
+         .shape = AssetShape::Chair},
     };
 
+    // Each asset's origin where it belongs on the figure of the pose: the middle of the head for
+    // the hair, the brim of the hat above it, the bridge of the glasses before the eyes, the neck
+    // for the necklace and the scarf, the right wrist for the watch, the left hand for the bag's
+    // handle, the back for the backpack.
     c.matrix = {
-        Place("stand", "hair", {0, 0, 160}),
-        Place("walk", "hair", {0, 2, 159}, {5, 0, 0}),
-        Place("sit", "hair", {0, 0, 118}),
-        Place("wave", "hair", {0, 0, 160}, {0, 0, 10}),
-        Place("stand", "bag", {28, 0, 92}, {0, 0, 15}),
-        Place("walk", "bag", {30, 6, 90}, {0, 10, 0}),
-        Place("sit", "bag", {35, 10, 45}, {90, 0, 0}),
-        Place("stand", "backpack", {0, 16, 120}, {0, 0, 180}),
-        Place("walk", "backpack", {0, 16, 119}, {0, 0, 180}),
-        Place("stand", "hat", {0, 0, 174}),
-        Place("walk", "hat", {0, 2, 173}, {5, 0, 0}),
-        Place("sit", "hat", {0, 0, 132}),
-        Place("wave", "hat", {0, 0, 174}, {0, 0, 10}),
-        Place("stand", "necklace", {0, -9, 138}),
-        Place("walk", "necklace", {0, -8, 137}),
-        Place("sit", "necklace", {0, -9, 98}),
-        Place("wave", "necklace", {0, -9, 138}),
-        Place("stand", "watch", {-24, 0, 88}, {0, 90, 0}),
-        Place("walk", "watch", {-24, -4, 88}, {0, 90, 0}),
-        Place("sit", "watch", {-22, -15, 62}, {0, 90, 0}),
-        Place("wave", "watch", {-26, 0, 150}, {0, 0, 0}),
-        Place("stand", "sunglasses", {0, -12, 162}),
-        Place("walk", "sunglasses", {0, -11, 161}),
-        Place("sit", "sunglasses", {0, -12, 120}),
-        Place("wave", "sunglasses", {0, -12, 162}),
-        Place("stand", "scarf", {0, -2, 140}),
-        Place("walk", "scarf", {0, -1, 139}),
-        Place("sit", "scarf", {0, -2, 100}),
-        Place("wave", "scarf", {0, -2, 140}),
+        Place("stand", "hair", {0, 0, 161}),
+        Place("walk", "hair", {0, -2, 159}),
+        Place("sit", "hair", {0, 0, 121}),
+        Place("wave", "hair", {0, 0, 161}),
+        Place("stand", "bag", {26, -3, 80}),
+        Place("walk", "bag", {25, -24, 83}, {0, 0, 10}),
+        // Lying on the lap, the handle towards the knees, the hands at its sides.
+        Place("sit", "bag", {0, -40, 62}, {90, 90, 0}),
+        Place("stand", "backpack", {0, 12.5f, 118}),
+        Place("walk", "backpack", {0, 12.5f, 116}),
+        Place("stand", "hat", {0, 0, 165}),
+        Place("walk", "hat", {0, -2, 163}),
+        Place("sit", "hat", {0, 0, 125}),
+        Place("wave", "hat", {0, 0, 165}, {0, 0, 10}),
+        Place("stand", "necklace", {0, 0, 142.5f}),
+        Place("walk", "necklace", {0, 0, 140.5f}),
+        Place("sit", "necklace", {0, 0, 102.5f}),
+        Place("wave", "necklace", {0, 0, 142.5f}),
+        // Turned to run along the forearm.
+        Place("stand", "watch", {-24.8f, -1.7f, 90.4f}, {-7, 5, 0}),
+        Place("walk", "watch", {-23.9f, 14.4f, 90.3f}, {15, 0, 0}),
+        Place("sit", "watch", {-16.7f, -21.8f, 63.2f}, {-63, 0, 18}),
+        Place("wave", "watch", {-30.4f, -1.8f, 168}, {6, 11, 0}),
+        Place("stand", "sunglasses", {0, -9.6f, 162.5f}),
+        Place("walk", "sunglasses", {0, -11.6f, 160.5f}),
+        Place("sit", "sunglasses", {0, -9.6f, 122.5f}),
+        Place("wave", "sunglasses", {0, -9.6f, 162.5f}),
+        Place("stand", "scarf", {0, 0, 143.5f}),
+        Place("walk", "scarf", {0, 0, 141.5f}),
+        Place("sit", "scarf", {0, 0, 103.5f}),
+        Place("wave", "scarf", {0, 0, 143.5f}),
         Place("stand", "umbrella", {30, 0, 100}),
-        Place("stand", "shawl", {0, 0, 140}),
+        Place("stand", "shawl", {0, 0, 143.5f}),
         Place("stand", "parasol", {30, 0, 100}),
     };
 
@@ -271,7 +297,7 @@ Character Anna()
          {Plain("Anna Skin Light", "anna_skin_light.jpg", {235, 200, 180}),
           UnitScaled("Anna Skin Tan", "anna_skin_tan.jpg", {200, 150, 115})}},
         {"dress\\materials.mat",
-         {Multi("Dress Red", {"dress_red_top.png", "dress_red_skirt.png"}, {200, 40, 40}),
+         {Multi("Dress Red", {"dress_red_top.png", "dress_red_skirt.png"}, {200, 40, 40}, {{185, 35, 40}}),
           Nested("Dress Blue", "dress_blue.jpg", {40, 70, 200})}},
         // "Dress Red" again: the dress's own library must win over this one.
         {"materials.mat",
@@ -284,12 +310,14 @@ Character Anna()
         {"assets\\bag\\materials.mat",
          {Plain("Bag Leather", "leather.jpg", {110, 60, 30}),
           UnitScaled("Bag Canvas", "canvas.jpg", {210, 200, 170})}},
-        {"assets\\hat\\materials.mat", {Multi("Hat Straw", {"straw.jpg", "ribbon.png"}, {220, 200, 120})}},
+        {"assets\\hat\\materials.mat",
+         {Multi("Hat Straw", {"straw.jpg", "ribbon.png"}, {220, 200, 120}, {{150, 50, 45}})}},
         {"assets\\necklace\\materials.mat", {Nested("Necklace Pearl", "pearl.png", {240, 240, 230})}},
         {"assets\\bracelet\\materials.mat", {Plain("Bracelet Silver", "silver.png", {190, 190, 200})}},
         {"assets\\scarf\\materials.mat", {Plain("Scarf Wool", "scarf_wool.jpg", {170, 40, 90})}},
         {"assets\\hair\\materials.mat", {Nested("Anna Hair", "anna_hair.png", {90, 60, 30})}},
-        {"assets\\chair\\materials.mat", {Multi("Chair Wood", {"oak.jpg", "cushion.png"}, {140, 100, 60})}},
+        {"assets\\chair\\materials.mat",
+         {Multi("Chair Wood", {"oak.jpg", "cushion.png"}, {140, 100, 60}, {{160, 40, 40}})}},
     };
     return c;
 }
@@ -337,9 +365,10 @@ Character Ben()
          .name = "Robe",
          .folder = "robe",
          .url = kShop + "ben_robe",
+         .garment = Garment::Coat,
          .previewFile = Presence::FolderInstead,
          .materials =
-             {{.id = "robe_white", .name = "White", .preview = "white.png", .material = "Suit Grey"}}},
+             {{.id = "robe_white", .name = "White", .preview = "white.png", .material = "Robe White"}}},
     };
 
     c.poses = {
@@ -348,8 +377,16 @@ Character Ben()
          .folder = "stand",
          .url = kShop + "buy?pose=ben_stand",
          .mandatory = {"shades"}},
-        {.id = "sit", .name = "Sitting", .folder = "sit", .url = kShop + "buy?pose=ben_sit"},
-        {.id = "lean", .name = "Leaning", .folder = "lean", .url = kShop + "buy?pose=ben_lean"},
+        {.id = "sit",
+         .name = "Sitting",
+         .folder = "sit",
+         .url = kShop + "buy?pose=ben_sit",
+         .posture = Posture::Sitting},
+        {.id = "lean",
+         .name = "Leaning",
+         .folder = "lean",
+         .url = kShop + "buy?pose=ben_lean",
+         .posture = Posture::Leaning},
     };
 
     c.categories = {
@@ -364,16 +401,16 @@ Character Ben()
          .folder = "assets\\cap",
          .category = "headwear",
          .material = "Cap Red",
+         .shape = AssetShape::Cap,
          .materials = {{.id = "cap_red", .name = "Red", .preview = "red.png", .material = "Cap Red"},
-                       {.id = "cap_blue", .name = "Blue", .preview = "blue.png", .material = "Cap Blue"}},
-         .size = {22, 28, 10}},
+                       {.id = "cap_blue", .name = "Blue", .preview = "blue.png", .material = "Cap Blue"}}},
         // No matrix entry for "lean": not offered there.
         {.id = "beanie",
          .name = "Beanie",
          .folder = "assets\\beanie",
          .category = "headwear",
          .material = "Beanie Knit",
-         .size = {22, 24, 14}},
+         .shape = AssetShape::Beanie},
         // Two references to the same global asset.
         {.id = "shades",
          .name = "Shades",
@@ -391,22 +428,22 @@ Character Ben()
          .folder = "assets\\phone",
          .category = "gadgets",
          .material = "Phone Black",
-         .size = {7, 1, 14},
-         .offset = {-24, -6, 80}},
+         .shape = AssetShape::Phone},
     };
 
+    // As Anna's; leaning, the head is tilted 7 degrees to the left.
     c.matrix = {
-        Place("stand", "cap", {0, 0, 176}),
-        Place("sit", "cap", {0, 0, 128}),
-        Place("lean", "cap", {8, 0, 172}, {0, 8, 0}),
-        Place("stand", "beanie", {0, 0, 175}),
-        Place("sit", "beanie", {0, 0, 127}),
-        Place("stand", "shades", {0, -12, 164}),
-        Place("sit", "shades", {0, -12, 116}),
-        Place("lean", "shades", {6, -12, 160}, {0, 8, 0}),
-        Place("stand", "reading", {0, -12, 163}),
-        Place("sit", "reading", {0, -12, 115}),
-        Place("lean", "reading", {6, -12, 159}, {0, 8, 0}),
+        Place("stand", "cap", {0, 0, 164}),
+        Place("sit", "cap", {0, 0, 124}),
+        Place("lean", "cap", {12.4f, 0, 162}, {0, 7, 0}),
+        Place("stand", "beanie", {0, 0, 161}),
+        Place("sit", "beanie", {0, 0, 121}),
+        Place("stand", "shades", {0, -9.6f, 162.5f}),
+        Place("sit", "shades", {0, -9.6f, 122.5f}),
+        Place("lean", "shades", {12.2f, -9.6f, 160.5f}, {0, 7, 0}),
+        Place("stand", "reading", {0, -9.6f, 162.5f}),
+        Place("sit", "reading", {0, -9.6f, 122.5f}),
+        Place("lean", "reading", {12.2f, -9.6f, 160.5f}, {0, 7, 0}),
     };
 
     c.libraries = {
@@ -415,14 +452,15 @@ Character Ben()
           Nested("Ben Skin Dark", "ben_skin_dark.jpg", {120, 80, 55})}},
         {"suit\\materials.mat",
          {UnitScaled("Suit Grey", "suit_grey.jpg", {110, 110, 115}),
-          Multi("Suit Navy", {"suit_navy.jpg", "shirt_white.png"}, {30, 40, 80})}},
+          Multi("Suit Navy", {"suit_navy.jpg", "shirt_white.png"}, {30, 40, 80}, {{235, 235, 240}})}},
+        {"robe\\materials.mat", {Plain("Robe White", "robe_white.jpg", {240, 240, 235})}},
         {"casual\\materials.mat", {Plain("Casual Green", "casual_green.jpg", {70, 130, 70})}},
         {"tux\\materials.mat", {Plain("Tux Black", "tux_black.jpg", {15, 15, 20})}},
         {"assets\\cap\\materials.mat",
          {Plain("Cap Red", "cap_red.png", {200, 30, 30}), Nested("Cap Blue", "cap_blue.png", {30, 60, 200})}},
         {"assets\\beanie\\materials.mat", {Plain("Beanie Knit", "knit.jpg", {160, 150, 140})}},
         {"assets\\phone\\materials.mat",
-         {Multi("Phone Black", {"phone_case.png", "phone_screen.png"}, {20, 20, 20})}},
+         {Multi("Phone Black", {"phone_case.png", "phone_screen.png"}, {20, 20, 20}, {{40, 80, 140}})}},
     };
     return c;
 }
@@ -480,7 +518,7 @@ Character Ghost()
     Character c{.id = "ghost", .name = "Ghost", .folder = "ghost", .url = kShop + "ghost"};
     c.folderOnDisk = Presence::Missing;
     c.skins = {{.id = "ghost_skin", .name = "Mist", .preview = "mist.png", .material = "Ghost Skin"}};
-    c.cloths = {{.id = "ghost_sheet", .name = "Sheet", .folder = "sheet"}};
+    c.cloths = {{.id = "ghost_sheet", .name = "Sheet", .folder = "sheet", .garment = Garment::Coat}};
     c.poses = {{.id = "float", .name = "Floating", .folder = "float", .url = kShop + "buy?pose=ghost_float"}};
     return c;
 }
@@ -494,8 +532,10 @@ Character Nora()
         {.id = "nora_dress",
          .name = "Dress",
          .folder = "dress",
+         .garment = Garment::Dress,
          .materials = {{.id = "nora_red", .name = "Red", .preview = "red.png", .material = "Nora Red"}}}};
     c.poses = {{.id = "stand", .name = "Standing", .folder = "stand", .url = kShop + "buy?pose=nora_stand"}};
+    c.libraries = {{"dress\\materials.mat", {Plain("Nora Red", "nora_red.jpg", {190, 30, 40})}}};
     return c;
 }
 } // namespace
@@ -511,25 +551,27 @@ Repository DefaultSample()
          .type = "global",
          .folder = "sunglasses",
          .material = "Sunglasses",
-         .size = {15, 4, 5}},
+         .shape = AssetShape::Sunglasses},
         {.id = "g_watch",
          .name = "Watch",
          .type = "global",
          .folder = "watch",
          .material = "Watch Gold",
+         .shape = AssetShape::Watch,
          .materials =
              {{.id = "watch_gold", .name = "Gold", .preview = "gold.png", .material = "Watch Gold"},
-              {.id = "watch_silver", .name = "Silver", .preview = "silver.png", .material = "Watch Silver"}},
-         .size = {4, 4, 2}},
+              {.id = "watch_silver", .name = "Silver", .preview = "silver.png", .material = "Watch Silver"}}},
         {.id = "g_shawl",
          .name = "Shawl",
          .type = "global",
          .folder = "shawl",
          .material = "Sunglasses",
+         .shape = AssetShape::Scarf,
          .folderOnDisk = Presence::Missing},
     };
     repository.libraries = {
-        {"global_assets\\materials.mat", {Multi("Sunglasses", {"frame.png", "lens.png"}, {20, 20, 25})}},
+        {"global_assets\\materials.mat",
+         {Multi("Sunglasses", {"frame.png", "lens.png"}, {20, 20, 25}, {{45, 55, 70}})}},
         {"global_assets\\watch\\materials.mat",
          {UnitScaled("Watch Gold", "gold.jpg", {212, 175, 55}),
           Nested("Watch Silver", "brushed_steel.jpg", {192, 192, 200})}},

@@ -145,6 +145,7 @@ Character MakeCharacter(int index, const LargeSampleCounts& counts)
 Repository LargeSample(const LargeSampleCounts& counts)
 {
     Repository repository;
+    repository.modelling = Modelling::Boxes;
     repository.characters.reserve(static_cast<std::size_t>(counts.characters));
     for (int i = 0; i < counts.characters; ++i)
         repository.characters.push_back(MakeCharacter(i, counts));

@@ -8,7 +8,8 @@ namespace ZANRET::Samples
 {
 namespace
 {
-// Parameter ids; 22 is the one the builder scales for the unit-scaled class.
+// Parameter ids; 22 is the one the builder scales for the unit-scaled class, 10 to 12 the diffuse
+// colour the host program draws a material in when it has no picture.
 constexpr int kRed = 10, kGreen = 11, kBlue = 12;
 constexpr int kNestedMap = 7;
 constexpr int kBaseMaterial = 3;
@@ -61,7 +62,7 @@ void Bitmap(LibraryOut& out, const std::string& name, const std::string& texture
     out.Line("<bitmap name=" + Attr(name) + " file=" + Attr(RecordedTexturePath(texture)) + "/>");
 }
 
-void Colour(LibraryOut& out, const std::array<int, 3>& colour)
+void DiffuseColour(LibraryOut& out, const Colour& colour)
 {
     const int ids[3] = {kRed, kGreen, kBlue};
     for (int i = 0; i < 3; ++i)
@@ -70,11 +71,10 @@ void Colour(LibraryOut& out, const std::array<int, 3>& colour)
 }
 
 // A standard material with its texture in the diffuse slot.
-void Standard(LibraryOut& out, const std::string& name, const std::string& texture,
-              const std::array<int, 3>& colour)
+void Standard(LibraryOut& out, const std::string& name, const std::string& texture, const Colour& colour)
 {
     out.Open("<material name=" + Attr(name) + " class=\"standard\">");
-    Colour(out, colour);
+    DiffuseColour(out, colour);
     out.Open("<slot index=\"" + std::to_string(kDiffuseSlot) + "\">");
     Bitmap(out, "diffuse", texture);
     out.Close("</slot>");
@@ -95,7 +95,7 @@ void Material(LibraryOut& out, const MaterialDefinition& m)
         for (std::size_t i = 0; i < m.textures.size(); ++i)
         {
             out.Open("<sub index=\"" + std::to_string(i) + "\">");
-            Standard(out, m.name + " " + std::to_string(i + 1), m.textures[i], m.colour);
+            Standard(out, m.name + " " + std::to_string(i + 1), m.textures[i], TextureColour(m, i));
             out.Close("</sub>");
         }
         out.Close("</material>");
@@ -104,7 +104,7 @@ void Material(LibraryOut& out, const MaterialDefinition& m)
         // A bitmap two parameters deep: material -> mix map -> bitmap. Slots of the mix map would
         // not be walked, so the bitmap hangs on a parameter.
         out.Open("<material name=" + Attr(m.name) + " class=\"standard\">");
-        Colour(out, m.colour);
+        DiffuseColour(out, m.colour);
         out.Open("<param id=\"" + std::to_string(kNestedMap) + "\" type=\"map\">");
         out.Open("<map name=\"mix\">");
         out.Line("<param id=\"1\" type=\"float\" value=\"0.5\"/>");
@@ -127,6 +127,12 @@ void Material(LibraryOut& out, const MaterialDefinition& m)
     }
 }
 } // namespace
+
+Colour TextureColour(const MaterialDefinition& material, std::size_t texture)
+{
+    return texture >= 1 && texture - 1 < material.otherColours.size() ? material.otherColours[texture - 1]
+                                                                      : material.colour;
+}
 
 std::string RecordedTexturePath(const std::string& texture)
 {

@@ -1,6 +1,7 @@
 #pragma once
 // Mesh files of a sample repository, in the stand-in proxy-mesh format (a Wavefront OBJ subset:
-// vertices and faces), sized in centimetres with z up and the feet at z = 0.
+// vertices and faces), sized in centimetres with z up and the feet at z = 0, modelled as the
+// repository says.
 
 #include "SampleRepository.h"
 
@@ -9,11 +10,11 @@
 namespace ZANRET::Samples
 {
 // The body of a pose (pose.vrmesh).
-std::string BodyMesh(const Pose& pose);
-// An outfit in a pose: torso and legs, slightly larger than the body.
-std::string ClothMesh(const Cloth& cloth, const Pose& pose);
-// An asset placed by the asset matrix (asset.vrmesh): a box of its size around its origin.
-std::string AssetMesh(const Asset& asset);
-// A "specific" asset in one pose (<pose id>.vrmesh): a box of its size at its offset.
-std::string SpecificAssetMesh(const Asset& asset, const Pose& pose);
+std::string BodyMesh(Modelling modelling, const Pose& pose);
+// An outfit in a pose, slightly larger than the body.
+std::string ClothMesh(Modelling modelling, const Cloth& cloth, const Pose& pose);
+// An asset placed by the asset matrix (asset.vrmesh), around its origin.
+std::string AssetMesh(Modelling modelling, const Asset& asset);
+// A "specific" asset in one pose (<pose id>.vrmesh), where it belongs in that pose.
+std::string SpecificAssetMesh(Modelling modelling, const Asset& asset, const Pose& pose);
 } // namespace ZANRET::Samples

@@ -1,7 +1,6 @@
 #pragma once
 // The folder a sample repository is written into. The generator replaces only what it wrote there
-// itself, so it may share a folder with other files (the build writes the default sample next to
-// the build system's own files).
+// itself, so a folder that holds other files keeps them.
 
 #include "SampleRepository.h"
 

@@ -1,19 +1,20 @@
 #include "Pictures.h"
 
+#include "AssetDrawing.h"
+#include "FigureDrawing.h"
+#include "PaintTools.h"
+#include "SwatchDrawing.h"
+
 #include <QFont>
 #include <QPainter>
-#include <QPainterPath>
+
+#include <algorithm>
 
 namespace ZANRET::Samples
 {
 namespace
 {
-QColor ColourOf(const QString& caption)
-{
-    // A stable hue per caption, saturated enough to tell neighbours apart.
-    const int hue = static_cast<int>(qHash(caption) % 360U);
-    return QColor::fromHsv(hue, 150, 210);
-}
+const QColor kBackground(236, 236, 240);
 
 void DrawCaption(QPainter& painter, const QRect& area, const QString& caption)
 {
@@ -23,37 +24,6 @@ void DrawCaption(QPainter& painter, const QRect& area, const QString& caption)
     painter.fillRect(area, QColor(255, 255, 255, 200));
     painter.setPen(Qt::black);
     painter.drawText(area.adjusted(2, 0, -2, 0), Qt::AlignCenter | Qt::TextWordWrap, caption);
-}
-
-// A standing figure scaled into the given box; the arms' angle makes poses differ.
-void DrawFigure(QPainter& painter, const QRectF& box, const QColor& body, const QColor& cloth, int armAngle)
-{
-    const qreal u = box.width() / 10.0;
-    const qreal cx = box.center().x();
-    const QRectF head(cx - 1.5 * u, box.top(), 3 * u, 3 * u);
-    const QRectF torso(cx - 2 * u, head.bottom() + 0.5 * u, 4 * u, box.height() * 0.38);
-    const qreal legTop = torso.bottom();
-    const qreal legLength = box.bottom() - legTop;
-
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(body);
-    painter.drawEllipse(head);
-    // Legs
-    painter.setBrush(cloth.darker(130));
-    painter.drawRect(QRectF(cx - 1.8 * u, legTop, 1.5 * u, legLength));
-    painter.drawRect(QRectF(cx + 0.3 * u, legTop, 1.5 * u, legLength));
-    // Arms, turned at the shoulders
-    painter.setBrush(body);
-    for (int side : {-1, 1})
-    {
-        painter.save();
-        painter.translate(cx + side * 2 * u, torso.top() + 0.5 * u);
-        painter.rotate(side * armAngle);
-        painter.drawRoundedRect(QRectF(-0.6 * u, 0, 1.2 * u, torso.height() * 0.95), 0.5 * u, 0.5 * u);
-        painter.restore();
-    }
-    painter.setBrush(cloth);
-    painter.drawRoundedRect(torso, u, u);
 }
 } // namespace
 
@@ -73,60 +43,37 @@ PictureSize SizeOf(PictureKind kind)
     return {150, 150};
 }
 
-QImage DrawPreview(PictureKind kind, const QString& caption)
+QImage DrawPreview(const PreviewSpec& spec)
 {
-    // A pose picture is captioned "<pose>\n<outfit>" and shows the outfit in its own colour.
-    const QColor colour = ColourOf(kind == PictureKind::Pose ? caption.section('\n', -1) : caption);
-    return DrawPreview(kind, caption, {colour.red(), colour.green(), colour.blue()});
-}
-
-QImage DrawPreview(PictureKind kind, const QString& caption, std::array<int, 3> rgb)
-{
-    const PictureSize size = SizeOf(kind);
-    const QColor colour(rgb[0], rgb[1], rgb[2]);
-    const QColor skin(232, 196, 170);
-    QImage image(size.width, size.height, QImage::Format_ARGB32_Premultiplied);
-    image.fill(QColor(236, 236, 240));
+    const PictureSize size = SizeOf(spec.kind);
+    const QColor colour = ToQColor(spec.colour);
+    // Opaque: a picture without an alpha channel is a smaller file.
+    QImage image(size.width, size.height, QImage::Format_RGB32);
+    image.fill(kBackground);
 
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    const int captionHeight = kind == PictureKind::Skin || kind == PictureKind::Asset ? 30 : 40;
+    const int captionHeight = spec.kind == PictureKind::Skin || spec.kind == PictureKind::Asset ? 30 : 40;
     const QRectF drawArea(8, 8, size.width - 16, size.height - captionHeight - 16);
 
-    switch (kind)
+    switch (spec.kind)
     {
     case PictureKind::Outfit:
-        DrawFigure(painter, drawArea, skin, colour, 12);
-        break;
     case PictureKind::Pose:
-        DrawFigure(painter, drawArea, skin, colour,
-                   10 + static_cast<int>(qHash(caption.section('\n', 0, 0)) % 120U));
+        DrawFigure(painter, drawArea, spec.posture, spec.garment, ToQColor(spec.skin), colour);
         break;
     case PictureKind::ClothMaterial:
-        painter.setPen(Qt::NoPen);
-        for (int y = 0; y < drawArea.height(); y += 12)
-        {
-            painter.setBrush(y % 24 == 0 ? colour : colour.darker(120));
-            painter.drawRect(QRectF(drawArea.left(), drawArea.top() + y, drawArea.width(), 12));
-        }
+        DrawSwatch(painter, drawArea, spec.weave, colour);
         break;
     case PictureKind::Skin:
-        painter.setPen(QPen(Qt::black, 1));
-        painter.setBrush(colour);
-        painter.drawEllipse(drawArea.adjusted(25, 5, -25, -5));
-        painter.setBrush(Qt::black);
-        painter.drawEllipse(QPointF(drawArea.center().x() - 14, drawArea.center().y() - 8), 4, 4);
-        painter.drawEllipse(QPointF(drawArea.center().x() + 14, drawArea.center().y() - 8), 4, 4);
+        DrawBust(painter, drawArea, colour);
         break;
     case PictureKind::Asset:
-        painter.setPen(QPen(Qt::black, 1));
-        painter.setBrush(colour);
-        painter.drawRoundedRect(drawArea.adjusted(20, 20, -20, -10), 12, 12);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawArc(drawArea.adjusted(45, 0, -45, -60).toRect(), 0, 180 * 16);
+        DrawAsset(painter, drawArea, spec.shape, colour);
         break;
     }
-    DrawCaption(painter, QRect(0, size.height - captionHeight, size.width, captionHeight), caption);
+    DrawCaption(painter, QRect(0, size.height - captionHeight, size.width, captionHeight),
+                QString::fromUtf8(spec.caption.data(), static_cast<qsizetype>(spec.caption.size())));
     painter.end();
     return image;
 }
@@ -152,21 +99,27 @@ QImage DrawOverlay(int width, int height)
     return image;
 }
 
-QImage DrawTexture(const QString& name, std::array<int, 3> rgb)
+QImage DrawTexture(const QString& name, Colour rgb)
 {
-    const QColor colour(rgb[0], rgb[1], rgb[2]);
+    // A checker of squares a little lighter and a little darker, so that its mean stays the colour.
+    auto offset = [&rgb](int by)
+    {
+        return QColor(std::clamp(rgb[0] + by, 0, 255), std::clamp(rgb[1] + by, 0, 255),
+                      std::clamp(rgb[2] + by, 0, 255));
+    };
+    const QColor colour = ToQColor(rgb);
     QImage image(64, 64, QImage::Format_RGB32);
-    image.fill(colour);
+    image.fill(offset(8));
     QPainter painter(&image);
     for (int y = 0; y < 64; y += 16)
     {
         for (int x = (y / 16) % 2 * 16; x < 64; x += 32)
-            painter.fillRect(QRect(x, y, 16, 16), colour.darker(115));
+            painter.fillRect(QRect(x, y, 16, 16), offset(-8));
     }
     QFont font = painter.font();
     font.setPixelSize(9);
     painter.setFont(font);
-    painter.setPen(colour.lightness() > 128 ? Qt::black : Qt::white);
+    painter.setPen(colour.lightness() > 128 ? Shaded(colour, 0.6) : Shaded(colour, 1.5));
     painter.drawText(QRect(0, 0, 64, 64), Qt::AlignCenter | Qt::TextWrapAnywhere, name);
     painter.end();
     return image;

@@ -49,6 +49,8 @@ RepositoryWriter::RepositoryWriter(fs::path root) : m_root(std::move(root)) {}
 
 bool RepositoryWriter::Write(const Repository& repository)
 {
+    m_modelling = repository.modelling;
+    m_colours = std::make_unique<MaterialColours>(repository);
     WritePicture(m_root / "overlay110x330.png", Png(DrawOverlay(110, 330)));
     WritePicture(m_root / "overlay100x300.png", Png(DrawOverlay(100, 300)));
     WriteTextures(repository);
@@ -66,7 +68,20 @@ bool RepositoryWriter::Write(const Repository& repository)
     WriteLibraries(m_root, repository.libraries);
 
     WriteText(m_root / "zanret.xml", CatalogueText(repository));
+    m_colours.reset();
     return m_error.empty();
+}
+
+PreviewSpec RepositoryWriter::FigureSpec(const Character& c, const Cloth& cloth, PictureKind kind) const
+{
+    PreviewSpec spec{.kind = kind, .caption = cloth.name, .garment = cloth.garment};
+    if (!cloth.materials.empty())
+        spec.colour = m_colours->Of(cloth.materials.front().material,
+                                    MaterialColours::CharacterSearch(c, cloth.folder + "\\materials.mat"));
+    if (!c.skins.empty())
+        spec.skin =
+            m_colours->Of(c.skins.front().material, MaterialColours::CharacterSearch(c, "skin\\skin.mat"));
+    return spec;
 }
 
 void RepositoryWriter::WriteCharacter(const Character& c)
@@ -86,14 +101,16 @@ void RepositoryWriter::WriteCharacter(const Character& c)
         {
             const fs::path preview = previews / ("preview_" + cloth.id + ".png");
             if (cloth.previewFile == Presence::Written)
-                WritePreview(preview, PictureKind::Outfit, cloth.name);
+                WritePreview(preview, FigureSpec(c, cloth, PictureKind::Outfit));
             else if (cloth.previewFile == Presence::FolderInstead)
                 MakeFolder(preview);
+            PreviewSpec spec = FigureSpec(c, cloth, PictureKind::Pose);
             for (const Pose& pose : c.poses)
             {
+                spec.caption = pose.name + "\n" + cloth.name;
+                spec.posture = pose.posture;
                 if (!Contains(cloth.posesWithoutPreview, pose.id))
-                    WritePreview(previews / (cloth.id + "_" + pose.id + ".png"), PictureKind::Pose,
-                                 pose.name + "\n" + cloth.name);
+                    WritePreview(previews / (cloth.id + "_" + pose.id + ".png"), spec);
             }
         }
     }
@@ -105,7 +122,11 @@ void RepositoryWriter::WriteCharacter(const Character& c)
         for (const Skin& s : c.skins)
         {
             if (s.previewFile == Presence::Written)
-                WritePreview(DiskPath(skin, s.preview), PictureKind::Skin, s.name);
+                WritePreview(DiskPath(skin, s.preview),
+                             {.kind = PictureKind::Skin,
+                              .caption = s.name,
+                              .colour = m_colours->Of(
+                                  s.material, MaterialColours::CharacterSearch(c, "skin\\skin.mat"))});
         }
     }
 
@@ -120,7 +141,7 @@ void RepositoryWriter::WriteCharacter(const Character& c)
             continue;
         const fs::path poseFolder = DiskPath(folder, pose.folder);
         MakeFolder(poseFolder);
-        WriteText(poseFolder / "pose.vrmesh", BodyMesh(pose));
+        WriteText(poseFolder / "pose.vrmesh", BodyMesh(m_modelling, pose));
     }
     for (const Asset& asset : c.assets)
     {
@@ -134,34 +155,51 @@ void RepositoryWriter::WriteCharacter(const Character& c)
 void RepositoryWriter::WriteClothFolder(const Character& c, const fs::path& folder, const Cloth& cloth)
 {
     MakeFolder(folder);
+    const std::vector<std::string> search =
+        MaterialColours::CharacterSearch(c, cloth.folder + "\\materials.mat");
     for (const ClothMaterial& m : cloth.materials)
     {
         if (m.previewFile == Presence::Written)
-            WritePreview(DiskPath(folder, m.preview), PictureKind::ClothMaterial, m.name);
+            WritePreview(DiskPath(folder, m.preview), {.kind = PictureKind::ClothMaterial,
+                                                       .caption = m.name,
+                                                       .colour = m_colours->Of(m.material, search),
+                                                       .weave = m.weave});
     }
     for (const Pose& pose : c.poses)
     {
         if (!Contains(cloth.posesWithoutMesh, pose.id))
-            WriteText(folder / (cloth.id + "_" + pose.id + ".vrmesh"), ClothMesh(cloth, pose));
+            WriteText(folder / (cloth.id + "_" + pose.id + ".vrmesh"), ClothMesh(m_modelling, cloth, pose));
     }
 }
 
 void RepositoryWriter::WriteAssetFolder(const Character* c, const fs::path& folder, const Asset& asset)
 {
     MakeFolder(folder);
+    const std::vector<std::string> search =
+        c != nullptr ? MaterialColours::CharacterSearch(*c, asset.folder + "\\materials.mat")
+                     : MaterialColours::GlobalSearch(asset);
+    PreviewSpec spec{.kind = PictureKind::Asset, .shape = asset.shape};
     if (asset.materials.empty())
-        WritePreview(folder / "preview.png", PictureKind::Asset, asset.name);
+    {
+        spec.caption = asset.name;
+        spec.colour = m_colours->Of(asset.material, search);
+        WritePreview(folder / "preview.png", spec);
+    }
     for (const AssetMaterial& m : asset.materials)
-        WritePreview(DiskPath(folder, m.preview), PictureKind::Asset, asset.name + " : " + m.name);
+    {
+        spec.caption = asset.name + " : " + m.name;
+        spec.colour = m_colours->Of(m.material, search);
+        WritePreview(DiskPath(folder, m.preview), spec);
+    }
 
     if (asset.type == "specific" && c != nullptr)
     {
         for (const Pose& pose : c->poses)
-            WriteText(folder / (pose.id + ".vrmesh"), SpecificAssetMesh(asset, pose));
+            WriteText(folder / (pose.id + ".vrmesh"), SpecificAssetMesh(m_modelling, asset, pose));
     }
     else
     {
-        WriteText(folder / "asset.vrmesh", AssetMesh(asset));
+        WriteText(folder / "asset.vrmesh", AssetMesh(m_modelling, asset));
     }
 }
 
@@ -181,15 +219,15 @@ void RepositoryWriter::WriteLibraries(const fs::path& base, const std::vector<Ma
 void RepositoryWriter::WriteTextures(const Repository& repository)
 {
     // One file per name; the first material that names a texture gives it its colour.
-    std::map<std::string, std::array<int, 3>> textures;
+    std::map<std::string, Colour> textures;
     auto collect = [&textures](const std::vector<MaterialLibrary>& libraries)
     {
         for (const MaterialLibrary& library : libraries)
         {
             for (const MaterialDefinition& material : library.materials)
             {
-                for (const std::string& texture : material.textures)
-                    textures.emplace(texture, material.colour);
+                for (std::size_t i = 0; i < material.textures.size(); ++i)
+                    textures.emplace(material.textures[i], TextureColour(material, i));
             }
         }
     };
@@ -231,17 +269,16 @@ void RepositoryWriter::WriteText(const fs::path& file, const std::string& text)
         Fail("cannot write " + file.string());
 }
 
-void RepositoryWriter::WritePreview(const fs::path& file, PictureKind kind, const std::string& caption)
+void RepositoryWriter::WritePreview(const fs::path& file, const PreviewSpec& spec)
 {
-    WritePicture(file, Encoded(kind, caption));
+    WritePicture(file, Encoded(spec));
 }
 
-const QByteArray& RepositoryWriter::Encoded(PictureKind kind, const std::string& caption)
+const QByteArray& RepositoryWriter::Encoded(const PreviewSpec& spec)
 {
-    auto key = std::make_tuple(kind, caption);
-    auto found = m_pictures.find(key);
+    auto found = m_pictures.find(spec);
     if (found == m_pictures.end())
-        found = m_pictures.emplace(key, Png(DrawPreview(kind, Text(caption)))).first;
+        found = m_pictures.emplace(spec, Png(DrawPreview(spec))).first;
     return found->second;
 }
 

@@ -4,6 +4,7 @@
 
 #include "SampleRepository.h"
 
+#include "MaterialColours.h"
 #include "Pictures.h"
 
 #include <QByteArray>
@@ -11,8 +12,8 @@
 #include <array>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <string>
-#include <tuple>
 
 namespace ZANRET::Samples
 {
@@ -33,22 +34,28 @@ private:
     void WriteCharacter(const Character& character);
     void WriteClothFolder(const Character& character, const std::filesystem::path& folder,
                           const Cloth& cloth);
+    // A global asset has no character; its materials are searched in the global libraries.
     void WriteAssetFolder(const Character* character, const std::filesystem::path& folder,
                           const Asset& asset);
+    // An outfit's picture or one of its pose pictures: the figure in the outfit's first cloth
+    // material and the character's first skin.
+    PreviewSpec FigureSpec(const Character& character, const Cloth& cloth, PictureKind kind) const;
     void WriteLibraries(const std::filesystem::path& base, const std::vector<MaterialLibrary>& libraries);
     void WriteTextures(const Repository& repository);
 
     void MakeFolder(const std::filesystem::path& folder);
     void WriteText(const std::filesystem::path& file, const std::string& text);
-    // Pictures are encoded once per kind, caption and colour and then written as bytes: a large
-    // repository repeats its captions in every character.
-    void WritePreview(const std::filesystem::path& file, PictureKind kind, const std::string& caption);
+    // Pictures are encoded once per spec and then written as bytes: a large repository repeats its
+    // captions and colours in every character.
+    void WritePreview(const std::filesystem::path& file, const PreviewSpec& spec);
     void WritePicture(const std::filesystem::path& file, const QByteArray& png);
-    const QByteArray& Encoded(PictureKind kind, const std::string& caption);
+    const QByteArray& Encoded(const PreviewSpec& spec);
     void Fail(const std::string& what);
 
     std::filesystem::path m_root;
     std::string m_error;
-    std::map<std::tuple<PictureKind, std::string>, QByteArray> m_pictures;
+    Modelling m_modelling = Modelling::Figures;
+    std::unique_ptr<MaterialColours> m_colours;
+    std::map<PreviewSpec, QByteArray> m_pictures;
 };
 } // namespace ZANRET::Samples

@@ -11,6 +11,9 @@
 
 namespace ZANRET::Samples
 {
+// Red, green, blue, 0 to 255.
+using Colour = std::array<int, 3>;
+
 // Whether a file or folder that the catalogue names is written.
 enum class Presence
 {
@@ -39,8 +42,12 @@ struct MaterialDefinition
     // Texture file names (as found in the repository's maps folder), one per bitmap map. A multi
     // material gets one sub-material per texture.
     std::vector<std::string> textures;
-    // Diffuse colour, so that tests can tell two materials of the same name apart.
-    std::array<int, 3> colour{200, 200, 200};
+    // The diffuse colour, the colour its name says; its first texture is drawn in it, and so are its
+    // previews.
+    Colour colour{200, 200, 200};
+    // The colours of the second and later textures of a multi material (the shirt under a suit);
+    // a texture without one takes the diffuse colour.
+    std::vector<Colour> otherColours;
 };
 
 // A material library file: its path below its base folder (the character folder, or the
@@ -49,6 +56,64 @@ struct MaterialLibrary
 {
     std::string path;
     std::vector<MaterialDefinition> materials;
+};
+
+// How a figure stands in a pose, in its meshes and pictures.
+enum class Posture
+{
+    Standing,
+    Walking,
+    Sitting,
+    Waving,
+    Leaning,
+};
+
+// The cut of an outfit, in its meshes and pictures.
+enum class Garment
+{
+    // A shirt with sleeves and trousers with two legs.
+    Trousers,
+    // Flares below the waist to the knees.
+    Dress,
+    // Long sleeves and a skirt to the shins.
+    Coat,
+    Swimsuit,
+};
+
+// How a cloth material's swatch is woven.
+enum class Weave
+{
+    Plain,
+    Denim,
+    Knit,
+};
+
+// What an asset is, for its mesh and its pictures.
+enum class AssetShape
+{
+    // A wrapped box: the uniform assets of a large repository.
+    Parcel,
+    Handbag,
+    Backpack,
+    SunHat,
+    Cap,
+    Beanie,
+    Necklace,
+    Bracelet,
+    Watch,
+    Sunglasses,
+    Scarf,
+    Hair,
+    Chair,
+    Phone,
+};
+
+// How the meshes are made: a large repository keeps plain boxes, so that it stays small and quick
+// to write and its benchmarks measure the plug-in, not the modelling.
+enum class Modelling
+{
+    Figures,
+    Boxes,
 };
 
 struct Skin
@@ -62,6 +127,7 @@ struct ClothMaterial
 {
     std::string id, name, preview, material;
     Presence previewFile = Presence::Written;
+    Weave weave = Weave::Plain;
 };
 
 struct ClothSelect
@@ -74,6 +140,7 @@ struct ClothSelect
 struct Cloth
 {
     std::string id, name, folder, url;
+    Garment garment = Garment::Trousers;
     Presence folderOnDisk = Presence::Written;
     // previews\preview_<id>.png
     Presence previewFile = Presence::Written;
@@ -89,6 +156,7 @@ struct Cloth
 struct Pose
 {
     std::string id, name, folder, url;
+    Posture posture = Posture::Standing;
     Presence folderOnDisk = Presence::Written;
     // Ids of the assets always built with the pose.
     std::vector<std::string> mandatory;
@@ -108,10 +176,13 @@ struct AssetMaterial
 struct Asset
 {
     std::string id, name, type, folder, category, globalId, material;
+    AssetShape shape = AssetShape::Parcel;
     Presence folderOnDisk = Presence::Written;
     std::vector<AssetMaterial> materials;
-    // Size of its mesh in centimetres. A matrix-placed asset is modelled around its own origin; a
-    // "specific" one stands at `offset` in the character's space, as it gets no matrix entry.
+    // Boxes only: the size of its box in centimetres. A matrix-placed box is modelled around its
+    // own origin; a "specific" one stands at `offset` in the character's space, as it gets no
+    // matrix entry. Figures model each shape at its own size, a specific one where it belongs in
+    // the pose.
     std::array<float, 3> size{20, 10, 20};
     std::array<float, 3> offset{0, 0, 0};
 };
@@ -144,6 +215,7 @@ struct Character
 
 struct Repository
 {
+    Modelling modelling = Modelling::Figures;
     std::vector<Character> characters;
     std::vector<Asset> globalAssets;
     // Paths relative to the repository folder.

@@ -2,6 +2,7 @@
 
 #include <libxml/parser.h>
 
+#include <cmath>
 #include <cstring>
 
 namespace
@@ -53,8 +54,31 @@ void WalkMap(xmlNodePtr map, FoundMaterial& found, int depth)
     }
 }
 
+// The material's own colour parameters, when it has all three.
+std::optional<std::array<int, 3>> DiffuseOf(xmlNodePtr material)
+{
+    std::array<int, 3> colour{};
+    int seen = 0;
+    for (xmlNodePtr param : Children(material, "param"))
+    {
+        const std::string id = Attribute(param, "id");
+        for (int c = 0; c < 3; ++c)
+        {
+            if (id == std::to_string(10 + c) && Attribute(param, "type") == "float")
+            {
+                colour[static_cast<std::size_t>(c)] =
+                    static_cast<int>(std::lround(std::stod(Attribute(param, "value")) * 255.0));
+                ++seen;
+            }
+        }
+    }
+    return seen == 3 ? std::optional(colour) : std::nullopt;
+}
+
 void WalkMaterial(xmlNodePtr material, FoundMaterial& found, int depth)
 {
+    if (!found.diffuse)
+        found.diffuse = DiffuseOf(material);
     const std::string materialClass = Attribute(material, "class");
     if (materialClass == "multi")
     {

@@ -2,6 +2,7 @@
 // Follows the builder's material search through a generated repository's libraries, read with
 // libxml2, and lists the bitmaps that the builder's texture walk would re-point.
 
+#include <array>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -19,6 +20,9 @@ struct FoundMaterial
     bool scaledParameter = false;
     // A bitmap was reached through a map held by a parameter of another map.
     bool nestedBitmap = false;
+    // The float parameters 10, 11 and 12 (0 to 1) of the first material the walk reaches that has
+    // them, as 0 to 255: the diffuse colour the host program draws it in without a picture.
+    std::optional<std::array<int, 3>> diffuse;
 };
 
 // The first of the libraries (paths relative to root, with "/") that loads and holds a top-level
