@@ -8,6 +8,25 @@ namespace scenehost
 {
 namespace
 {
+constexpr ParamID kDiffuseRed = 10;
+
+// The three colour parameters of one material or map, when it has them all as numbers.
+std::optional<std::array<float, 3>> OwnDiffuse(MtlBase* m)
+{
+    IParamBlock2* block = m->NumParamBlocks() > 0 ? m->GetParamBlock(0) : nullptr;
+    if (!block)
+        return std::nullopt;
+    std::array<float, 3> colour{};
+    for (int c = 0; c < 3; ++c)
+    {
+        Interval valid;
+        const ParamID id = static_cast<ParamID>(kDiffuseRed + c);
+        if (!block->GetValue(id, 0, colour[c], valid))
+            return std::nullopt;
+    }
+    return colour;
+}
+
 void Walk(MtlBase* m, const std::function<void(MtlBase*)>& visit, std::set<MtlBase*>& seen)
 {
     if (!m || !seen.insert(m).second)
@@ -52,5 +71,17 @@ std::vector<std::wstring> TexturePaths(MtlBase* root)
                          paths.push_back(hostsdk::ToWide(bitmap->GetMap().GetFileName().data()));
                  });
     return paths;
+}
+
+std::optional<std::array<float, 3>> DiffuseColour(MtlBase* root)
+{
+    std::optional<std::array<float, 3>> colour;
+    WalkMaterial(root,
+                 [&](MtlBase* m)
+                 {
+                     if (!colour)
+                         colour = OwnDiffuse(m);
+                 });
+    return colour;
 }
 } // namespace scenehost

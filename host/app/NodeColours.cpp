@@ -8,6 +8,8 @@
 
 #include <QImage>
 
+#include <algorithm>
+
 namespace scenehost
 {
 QColor NodeColours::Of(INode* node)
@@ -21,6 +23,9 @@ QColor NodeColours::Of(INode* node)
         if (colour.isValid())
             return colour;
     }
+    if (const auto diffuse = DiffuseColour(material))
+        return QColor::fromRgbF(std::clamp((*diffuse)[0], 0.0f, 1.0f), std::clamp((*diffuse)[1], 0.0f, 1.0f),
+                                std::clamp((*diffuse)[2], 0.0f, 1.0f));
     const size_t hash = qHash(ToQString(material->GetName()));
     return QColor::fromHsv(static_cast<int>(hash % 360), 90, 200);
 }

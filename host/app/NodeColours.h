@@ -1,7 +1,8 @@
 #pragma once
-// The colour a node is drawn in: the mean colour of the first picture its material uses, so that a
-// skin looks like skin and a blue dress blue; a colour from the material's name when it has no
-// readable picture, and grey without a material.
+// The colour a node is drawn in: the diffuse colour of its material, so that a skin looks like skin
+// and a blue dress blue. Where the material has a readable picture, that is the picture's mean
+// colour; else its diffuse colour parameters; else a colour from the material's name. Grey without
+// a material.
 
 #include <QColor>
 #include <QString>

@@ -156,8 +156,11 @@ QImage SceneRenderer::Render(HWND viewport)
         if (corners.empty())
             continue;
         QColor base = m_colours.Of(node);
+        // A light warm tint marks the selection, little enough that its colours still read as
+        // what was chosen; the frame around it does the rest.
         if (selected.count(node))
-            base = QColor((base.red() + 255) / 2, (base.green() + 240) / 2, (base.blue() + 200) / 2);
+            base =
+                QColor((base.red() * 3 + 255) / 4, (base.green() * 3 + 240) / 4, (base.blue() * 3 + 200) / 4);
         for (size_t t = 0; t + 2 < corners.size(); t += 3)
         {
             float x[3], y[3], inverseDepth[3];
