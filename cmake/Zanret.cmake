@@ -1,5 +1,9 @@
 # Shared helpers for the project's CMake files.
 
+# The folder the build writes the default sample repository into: one that holds the repository
+# and nothing else, so that the catalogue dialog shows only what belongs to it.
+set(ZANRET_SAMPLES_DIR ${CMAKE_BINARY_DIR}/sample-repository)
+
 # zanret_glob(<var> <dir>...): the C++ sources directly in each directory.
 function(zanret_glob var)
   set(found)
@@ -21,7 +25,7 @@ function(zanret_add_test name)
   # gtest_discover_tests splits a list-valued ENVIRONMENT property into separate properties, so
   # only the first variable would arrive; each test runs through `cmake -E env` instead.
   set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR
-    "${CMAKE_COMMAND};-E;env;QT_QPA_PLATFORM=offscreen;ZANRET_SAMPLES=${CMAKE_BINARY_DIR}/samples")
+    "${CMAKE_COMMAND};-E;env;QT_QPA_PLATFORM=offscreen;ZANRET_SAMPLES=${ZANRET_SAMPLES_DIR}")
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60

@@ -6,9 +6,9 @@ target_link_libraries(zanret-samples PRIVATE Qt6::Gui)
 # defaults on purpose.
 target_compile_options(zanret-samples PRIVATE -Wno-missing-field-initializers)
 
-# The default sample in the build tree, for the tests (ZANRET_SAMPLES) and the demo; written again
-# whenever the generator changes or the catalogue is gone. The catalogue is the last file written.
-set(ZANRET_SAMPLES_DIR ${CMAKE_BINARY_DIR}/samples)
+# The default sample in the build tree (ZANRET_SAMPLES_DIR), for the tests (ZANRET_SAMPLES) and the
+# demo; written again whenever the generator changes or the catalogue is gone. The catalogue is the
+# last file written.
 add_custom_command(
   OUTPUT ${ZANRET_SAMPLES_DIR}/zanret.xml
   COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:zanret-samples> ${ZANRET_SAMPLES_DIR}

@@ -1,7 +1,7 @@
 // The time of one build of the largest character of a sample repository with every asset it has,
 // and the time of the material-library loads that build makes, replayed on their own.
 //
-// Two repositories: the default sample (ZANRET_SAMPLES, else the build's samples folder), and a
+// Two repositories: the default sample (ZANRET_SAMPLES, else the build's sample repository), and a
 // generated one whose single character has many assets (when the build has the generator).
 
 #include "TempFolder.h"

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -198,6 +199,17 @@ TEST_F(DefaultSampleTest, TheBuildWroteTheSameSample)
     const std::string catalogue = read(fs::path(built) / "zanret.xml");
     ASSERT_FALSE(catalogue.empty()) << "no sample in " << built;
     EXPECT_EQ(catalogue, read(Root() / "zanret.xml"));
+
+    // The folder holds the repository and nothing else: no files of the build beside the
+    // catalogue for the catalogue dialog to show.
+    std::set<std::string> written = {".zanret-samples"};
+    std::istringstream marker(read(fs::path(built) / ".zanret-samples"));
+    for (std::string name; std::getline(marker, name);)
+        written.insert(name);
+    EXPECT_GT(written.size(), 5U);
+    for (const fs::directory_entry& entry : fs::directory_iterator(built))
+        EXPECT_EQ(written.count(entry.path().filename().string()), 1U)
+            << entry.path() << " is not the sample's";
 }
 
 TEST(LargeSampleTest, HasTheCountsAskedFor)
