@@ -10,6 +10,7 @@
 #include "hostsdk/Notify.h"
 
 #include "Ref.h"
+#include "SceneBvh.h"
 #include "SceneNode.h"
 
 #include <functional>
@@ -168,6 +169,8 @@ struct HostState
     ~HostState();
 
     HostInterface core;
+    // Before the root: nodes leave it as they go.
+    SceneBvh sceneBvh;
     NodeRef root;
     LayerManager layers;
     bool layerManagerAvailable = true;
@@ -241,6 +244,8 @@ ClassDesc* FindBuiltinClass(SClass_ID superClassID, Class_ID classID);
 bool ReadMaterialLibrary(const MCHAR* path, std::vector<Ref<Mtl>>& materials);
 // Proxy-mesh inspection.
 bool IsProxyMesh(Object* obj);
+// The pick as it was: every node, transforms from their parents, every triangle.
+INode* PickNodeEach(HWND hwnd, IPoint2 pt, PickNodeCallback* filter);
 bool ProxyLoadedFromFile(Object* obj);
 int ProxyTriangleCount(Object* obj);
 } // namespace hostsdk
