@@ -244,8 +244,6 @@ ClassDesc* FindBuiltinClass(SClass_ID superClassID, Class_ID classID);
 bool ReadMaterialLibrary(const MCHAR* path, std::vector<Ref<Mtl>>& materials);
 // Proxy-mesh inspection.
 bool IsProxyMesh(Object* obj);
-// The pick as it was: every node, transforms from their parents, every triangle.
-INode* PickNodeEach(HWND hwnd, IPoint2 pt, PickNodeCallback* filter);
 bool ProxyLoadedFromFile(Object* obj);
 int ProxyTriangleCount(Object* obj);
 } // namespace hostsdk

@@ -168,39 +168,4 @@ bool TriangleMesh::Intersect(const Ray& ray, float& at, Point3& normal) const
     normal = FaceNormal(static_cast<size_t>(bestTriangle));
     return true;
 }
-
-bool TriangleMesh::IntersectEach(const Ray& ray, float& at, Point3& normal) const
-{
-    bool hit = false;
-    float best = std::numeric_limits<float>::max();
-    for (const auto& tri : triangles)
-    {
-        const Point3& a = vertices[static_cast<size_t>(tri[0])];
-        const Point3 e1 = vertices[static_cast<size_t>(tri[1])] - a;
-        const Point3 e2 = vertices[static_cast<size_t>(tri[2])] - a;
-        const Point3 p = CrossProd(ray.dir, e2);
-        const float det = DotProd(e1, p);
-        if (std::fabs(det) < 1e-12f)
-            continue;
-        const float inv = 1.0f / det;
-        const Point3 s = ray.p - a;
-        const float u = DotProd(s, p) * inv;
-        if (u < 0.0f || u > 1.0f)
-            continue;
-        const Point3 q = CrossProd(s, e1);
-        const float v = DotProd(ray.dir, q) * inv;
-        if (v < 0.0f || u + v > 1.0f)
-            continue;
-        const float t = DotProd(e2, q) * inv;
-        if (t >= 0.0f && t < best)
-        {
-            best = t;
-            normal = Normalize(CrossProd(e1, e2));
-            hit = true;
-        }
-    }
-    if (hit)
-        at = best;
-    return hit;
-}
 } // namespace hostsdk

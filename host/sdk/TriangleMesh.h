@@ -24,8 +24,6 @@ struct TriangleMesh
     // The nearest hit at a ray parameter >= 0: true, with the parameter and the face normal. Of
     // triangles hit at the same parameter the first one counts.
     bool Intersect(const Ray& ray, float& at, Point3& normal) const;
-    // The same, testing every triangle in turn.
-    bool IntersectEach(const Ray& ray, float& at, Point3& normal) const;
     // Where the ray meets triangle i at a parameter >= 0; false when it misses.
     bool HitTriangle(const Ray& ray, size_t i, float& at) const;
     Point3 FaceNormal(size_t i) const;

@@ -3,7 +3,6 @@
 #include "HostFixture.h"
 #include "TempFolder.h"
 
-#include "HostState.h"
 #include "Objects.h"
 #include "RayBox.h"
 #include "SceneNode.h"
@@ -357,9 +356,6 @@ protected:
             const Pick walk = WalkEveryNode(ray, passes);
             ASSERT_EQ(filter.offered, walk.offered);
             ASSERT_EQ(picked, walk.node);
-            Recording before(passes);
-            ASSERT_EQ(hostsdk::PickNodeEach(viewport, pixel, &before), picked);
-            ASSERT_EQ(before.offered, filter.offered);
             const Pick all = EveryTriangle(ray, passes);
             ASSERT_EQ(picked, all.node);
             if (!picked)
