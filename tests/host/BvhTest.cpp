@@ -1,8 +1,8 @@
 // The hierarchies against testing every box and every triangle.
 
 #include "Bvh.h"
+#include "EveryTriangle.h"
 #include "RayBox.h"
-#include "TriangleMesh.h"
 
 #include <gtest/gtest.h>
 
@@ -52,28 +52,11 @@ Box3 RandomBox(std::mt19937& rng)
     box += corner + size;
     return box;
 }
-
-// The first triangle at the smallest parameter, every triangle tested.
-bool FirstNearest(const TriangleMesh& mesh, const Ray& ray, float& at, size_t& triangle)
-{
-    bool hit = false;
-    for (size_t i = 0; i < mesh.triangles.size(); ++i)
-    {
-        float t = 0.0f;
-        if (mesh.HitTriangle(ray, i, t) && (!hit || t < at))
-        {
-            at = t;
-            triangle = i;
-            hit = true;
-        }
-    }
-    return hit;
-}
 } // namespace
 
 TEST(Bvh, ACastOffersEveryLeafWhoseBoxTheRayMeetsWhileTheTreeChanges)
 {
-    std::mt19937 rng(14);
+    std::mt19937 rng(5);
     Bvh tree;
     std::map<int, std::pair<int, Box3>> live; // item -> (leaf, box)
     int nextItem = 0;
@@ -131,7 +114,7 @@ TEST(Bvh, ACastOffersEveryLeafWhoseBoxTheRayMeetsWhileTheTreeChanges)
 
 TEST(Bvh, AMeshAnswersTheFirstOfItsNearestTrianglesAsTestingEachWould)
 {
-    std::mt19937 rng(104);
+    std::mt19937 rng(9);
     std::vector<TriangleMesh> meshes{hostsdk::PlaceholderBox()};
     TriangleMesh soup;
     for (int i = 0; i < 300; ++i)
@@ -171,7 +154,7 @@ TEST(Bvh, AMeshAnswersTheFirstOfItsNearestTrianglesAsTestingEachWould)
                 ray.dir = Point3(std::round(ray.p.x / 5.0f) * 5.0f, 0.0f, 0.0f) - ray.p;
             float expected = 0.0f;
             size_t triangle = 0;
-            const bool hit = FirstNearest(mesh, ray, expected, triangle);
+            const bool hit = FirstNearestTriangle(mesh, ray, expected, triangle);
             float at = -1.0f;
             Point3 normal;
             ASSERT_EQ(mesh.Intersect(ray, at, normal), hit) << "ray " << r;
