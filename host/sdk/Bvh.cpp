@@ -1,7 +1,9 @@
 #include "Bvh.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace hostsdk
 {

@@ -4,7 +4,6 @@
 
 #include "hostsdk/Point3.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace hostsdk
@@ -20,12 +19,10 @@ public:
 
     // Replaces the tree by one over entries; leaves, when given, receives each entry's leaf.
     void Build(const std::vector<Entry>& entries, std::vector<int>* leaves = nullptr);
-    void Clear();
     // A leaf for the item; the result names the leaf until it is removed or the tree is rebuilt.
     int Insert(const Box3& box, int item);
     void Remove(int leaf);
     void Move(int leaf, const Box3& box);
-    int Item(int leaf) const { return m_nodes[static_cast<size_t>(leaf)].item; }
     // The items of every leaf, in no particular order.
     std::vector<int> Items() const;
 
@@ -56,6 +53,7 @@ private:
         bool Enter(const Node& n, float limit, float& enter) const;
     };
 
+    void Clear();
     int NewNode();
     void FreeNode(int index);
     void SetBox(Node& n, const Box3& box);
