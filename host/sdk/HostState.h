@@ -10,6 +10,7 @@
 #include "hostsdk/Notify.h"
 
 #include "Ref.h"
+#include "SceneBvh.h"
 #include "SceneNode.h"
 
 #include <functional>
@@ -169,6 +170,8 @@ struct HostState
     ~HostState();
 
     HostInterface core;
+    // Before the root: nodes leave it as they go.
+    SceneBvh sceneBvh;
     NodeRef root;
     LayerManager layers;
     bool layerManagerAvailable = true;

@@ -30,8 +30,10 @@ ProxyMeshObject::ProxyMeshObject() : m_block(this)
 
 void ProxyMeshObject::ParameterChanged(ParamID id)
 {
-    if (id == kPathParam)
-        m_loaded = false;
+    if (id != kPathParam)
+        return;
+    m_loaded = false;
+    State().sceneBvh.ObjectChanged(this);
 }
 
 const TriangleMesh& ProxyMeshObject::Mesh()

@@ -3,6 +3,7 @@
 #include "HostState.h"
 
 #include <algorithm>
+#include <type_traits>
 
 namespace hostsdk
 {
@@ -38,10 +39,14 @@ SceneNode::SceneNode(bool isRoot) : m_handle(g_nextHandle++), m_isRoot(isRoot)
 
 SceneNode::~SceneNode()
 {
+    State().sceneBvh.Forget(this);
     // Children that something else still holds are no longer below this node.
     for (NodeRef& child : m_children)
         if (child && child->m_parent == this)
+        {
             child->m_parent = nullptr;
+            child->WorldChanged();
+        }
 }
 
 void SceneNode::HostReleaseHold()
@@ -50,11 +55,9 @@ void SceneNode::HostReleaseHold()
         delete this;
 }
 
-namespace
-{
 // Redo brings back what the field held when the step was undone, as a host does: a change made
 // after the step (a character placed after its build) survives undo and redo.
-template <class T> class FieldRestore final : public RestoreObj
+template <class T> class SceneNode::FieldRestore final : public RestoreObj
 {
 public:
     FieldRestore(NodeRef node, T SceneNode::*field, T before)
@@ -64,9 +67,9 @@ public:
     void Restore(int) override
     {
         m_after = m_node.get()->*m_field;
-        m_node.get()->*m_field = m_before;
+        m_node->Assign(m_field, m_before);
     }
-    void Redo() override { m_node.get()->*m_field = m_after; }
+    void Redo() override { m_node->Assign(m_field, m_after); }
 
 private:
     NodeRef m_node;
@@ -74,13 +77,50 @@ private:
     T m_before;
     T m_after{};
 };
-} // namespace
 
 template <class T> void SceneNode::Change(T SceneNode::*field, T value)
 {
     if (theHold.Holding())
         theHold.Put(new FieldRestore<T>(NodeRef(this), field, this->*field));
+    Assign(field, std::move(value));
+}
+
+template <class T> void SceneNode::Assign(T SceneNode::*field, T value)
+{
+    if constexpr (std::is_same_v<T, Ref<Object>>)
+        State().sceneBvh.ObjectReplaced(this, (this->*field).get(), value.get());
     this->*field = std::move(value);
+    if constexpr (std::is_same_v<T, Matrix3>)
+    {
+        if (field == &SceneNode::m_local)
+            WorldChanged();
+        else
+            BoundsChanged();
+    }
+    if constexpr (std::is_same_v<T, Ref<Object>>)
+        BoundsChanged();
+}
+
+void SceneNode::WorldChanged()
+{
+    // Below a node whose world is not valid, none is: they were told when it became so.
+    if (!m_worldValid)
+        return;
+    m_worldValid = false;
+    BoundsChanged();
+    for (const NodeRef& child : m_children)
+        child->WorldChanged();
+}
+
+void SceneNode::BoundsChanged()
+{
+    m_boundsValid = false;
+    State().sceneBvh.Touch(this);
+}
+
+void SceneNode::ObjectChanged()
+{
+    BoundsChanged();
 }
 
 bool SceneNode::IsInScene()
@@ -104,11 +144,28 @@ void SceneNode::SetName(const MCHAR* name)
     Change(&SceneNode::m_name, std::basic_string<MCHAR>(name ? name : _M("")));
 }
 
-Matrix3 SceneNode::World() const
+const Matrix3& SceneNode::World() const
 {
-    if (m_isRoot || !m_parent)
-        return m_local;
-    return m_local * m_parent->World();
+    if (!m_worldValid)
+    {
+        m_world = m_isRoot || !m_parent ? m_local : m_local * m_parent->World();
+        m_worldValid = true;
+    }
+    return m_world;
+}
+
+int SceneNode::ChildOrder() const
+{
+    if (!m_parent)
+        return 0;
+    if (!m_parent->m_childOrderValid)
+    {
+        const auto& siblings = m_parent->m_children;
+        for (size_t i = 0; i < siblings.size(); ++i)
+            siblings[i]->m_childOrder = static_cast<int>(i);
+        m_parent->m_childOrderValid = true;
+    }
+    return m_childOrder;
 }
 
 Matrix3 SceneNode::GetNodeTM(TimeValue, Interval* valid)
@@ -217,12 +274,14 @@ int SceneNode::IndexInParent() const
 void SceneNode::LinkRaw(SceneNode* newParent, int index)
 {
     NodeRef keep(this);
+    const bool wasInScene = IsInScene();
     if (m_parent)
     {
         auto& siblings = m_parent->m_children;
         const int at = IndexInParent();
         if (at >= 0)
             siblings.erase(siblings.begin() + at);
+        m_parent->m_childOrderValid = false;
     }
     m_parent = newParent;
     if (newParent)
@@ -231,7 +290,11 @@ void SceneNode::LinkRaw(SceneNode* newParent, int index)
         if (index < 0 || index > static_cast<int>(siblings.size()))
             index = static_cast<int>(siblings.size());
         siblings.insert(siblings.begin() + index, NodeRef(this));
+        newParent->m_childOrderValid = false;
     }
+    WorldChanged();
+    if (wasInScene != IsInScene())
+        State().sceneBvh.TouchBelow(this);
 }
 
 void SceneNode::MoveTo(SceneNode* newParent, int index, bool announce)
@@ -351,24 +414,24 @@ void SceneNode::SetLayer(Layer* layer)
 
 Box3 SceneNode::WorldBounds(TimeValue t)
 {
+    if (m_boundsValid)
+        return m_bounds;
     Box3 box;
-    if (m_object)
+    const Box3 local = m_object ? m_object->GetLocalBounds(t) : Box3();
+    if (!local.IsEmpty())
     {
-        const Box3 local = m_object->GetLocalBounds(t);
-        if (!local.IsEmpty())
+        const Matrix3 tm = GetObjectTM(t);
+        for (int corner = 0; corner < 8; ++corner)
         {
-            const Matrix3 tm = GetObjectTM(t);
-            for (int corner = 0; corner < 8; ++corner)
-            {
-                const Point3 p(corner & 1 ? local.pmax.x : local.pmin.x,
-                               corner & 2 ? local.pmax.y : local.pmin.y,
-                               corner & 4 ? local.pmax.z : local.pmin.z);
-                box += p * tm;
-            }
-            return box;
+            const Point3 p(corner & 1 ? local.pmax.x : local.pmin.x, corner & 2 ? local.pmax.y : local.pmin.y,
+                           corner & 4 ? local.pmax.z : local.pmin.z);
+            box += p * tm;
         }
     }
-    box += World().GetTrans();
+    else
+        box += World().GetTrans();
+    m_bounds = box;
+    m_boundsValid = true;
     return box;
 }
 } // namespace hostsdk

@@ -75,22 +75,43 @@ public:
     // Sets the transform relative to the parent.
     void SetLocalTM(const Matrix3& tm);
     const Matrix3& LocalTM() const { return m_local; }
+    // The object's transform relative to the node's.
+    const Matrix3& ObjectOffset() const { return m_objectOffset; }
     // Moves the node below newParent (null: out of the scene) at index (-1: last). A node that
     // leaves the scene is announced (notification 0x44, for it and every node below it) unless
     // announce is false. Recorded for undo.
     void Relink(SceneNode* newParent, int index = -1, bool announce = true);
-    // The world bounds of the object (a point at the pivot for an object without extent; empty
-    // without an object).
+    // The world bounds of the object (a point at the pivot without an object or for an object
+    // without extent).
     Box3 WorldBounds(TimeValue t);
     bool IsAncestorOf(const SceneNode* node) const;
+    // The object's bounds may have changed (its geometry did).
+    void ObjectChanged();
 
     // The world transform.
-    Matrix3 World() const;
+    const Matrix3& World() const;
+    // The position among the parent's children.
+    int ChildOrder() const;
     // The user-property keys, in key order.
     std::vector<MSTR> PropertyKeys() const;
 
+    // Where the scene's bounding-volume hierarchy keeps this node (see SceneBvh).
+    struct BvhPlace
+    {
+        int leaf = -1;
+        int slot = -1;
+        int queued = -1;
+    };
+    BvhPlace& PlaceInBvh() { return m_bvhPlace; }
+
 private:
+    template <class T> class FieldRestore;
     template <class T> void Change(T SceneNode::*field, T value);
+    // Sets a field, unrecorded, and lets what is kept from it know.
+    template <class T> void Assign(T SceneNode::*field, T value);
+    // The world transform of this node and every node below it is to be computed again.
+    void WorldChanged();
+    void BoundsChanged();
     // Links without recording; announces a node that leaves the scene when announce is true.
     void MoveTo(SceneNode* newParent, int index, bool announce);
 
@@ -119,6 +140,15 @@ private:
     bool m_isGroupHead = false;
     bool m_selected = false;
     Layer* m_layer = nullptr;
+
+    // Kept from the fields above. A node whose world is not valid has none valid below it.
+    mutable Matrix3 m_world;
+    mutable bool m_worldValid = false;
+    Box3 m_bounds;
+    bool m_boundsValid = false;
+    mutable int m_childOrder = 0;
+    mutable bool m_childOrderValid = false; // of the children
+    BvhPlace m_bvhPlace;
 };
 
 // The nodes below node (not node itself), depth first in child order.

@@ -80,6 +80,7 @@ bool ParseObjMesh(const std::string& text, TriangleMesh& mesh)
     }
     if (parsed.triangles.empty())
         return false;
+    parsed.BuildHierarchy();
     mesh = std::move(parsed);
     return true;
 }
@@ -96,41 +97,75 @@ TriangleMesh PlaceholderBox()
     // Two triangles per side, wound outwards.
     box.triangles = {{0, 2, 3}, {0, 3, 1}, {4, 5, 7}, {4, 7, 6}, {0, 1, 5}, {0, 5, 4},
                      {2, 6, 7}, {2, 7, 3}, {0, 4, 6}, {0, 6, 2}, {1, 3, 7}, {1, 7, 5}};
+    box.BuildHierarchy();
     return box;
+}
+
+void TriangleMesh::BuildHierarchy()
+{
+    std::vector<Bvh::Entry> entries(triangles.size());
+    for (size_t i = 0; i < triangles.size(); ++i)
+    {
+        for (int corner : triangles[i])
+            entries[i].box += vertices[static_cast<size_t>(corner)];
+        entries[i].item = static_cast<int>(i);
+    }
+    hierarchy.Build(entries);
+}
+
+bool TriangleMesh::HitTriangle(const Ray& ray, size_t i, float& at) const
+{
+    const auto& tri = triangles[i];
+    const Point3& a = vertices[static_cast<size_t>(tri[0])];
+    const Point3 e1 = vertices[static_cast<size_t>(tri[1])] - a;
+    const Point3 e2 = vertices[static_cast<size_t>(tri[2])] - a;
+    const Point3 p = CrossProd(ray.dir, e2);
+    const float det = DotProd(e1, p);
+    if (std::fabs(det) < 1e-12f)
+        return false;
+    const float inv = 1.0f / det;
+    const Point3 s = ray.p - a;
+    const float u = DotProd(s, p) * inv;
+    if (u < 0.0f || u > 1.0f)
+        return false;
+    const Point3 q = CrossProd(s, e1);
+    const float v = DotProd(ray.dir, q) * inv;
+    if (v < 0.0f || u + v > 1.0f)
+        return false;
+    const float t = DotProd(e2, q) * inv;
+    if (!(t >= 0.0f))
+        return false;
+    at = t;
+    return true;
+}
+
+Point3 TriangleMesh::FaceNormal(size_t i) const
+{
+    const auto& tri = triangles[i];
+    const Point3& a = vertices[static_cast<size_t>(tri[0])];
+    return Normalize(
+        CrossProd(vertices[static_cast<size_t>(tri[1])] - a, vertices[static_cast<size_t>(tri[2])] - a));
 }
 
 bool TriangleMesh::Intersect(const Ray& ray, float& at, Point3& normal) const
 {
-    bool hit = false;
     float best = std::numeric_limits<float>::max();
-    for (const auto& tri : triangles)
-    {
-        const Point3& a = vertices[static_cast<size_t>(tri[0])];
-        const Point3 e1 = vertices[static_cast<size_t>(tri[1])] - a;
-        const Point3 e2 = vertices[static_cast<size_t>(tri[2])] - a;
-        const Point3 p = CrossProd(ray.dir, e2);
-        const float det = DotProd(e1, p);
-        if (std::fabs(det) < 1e-12f)
-            continue;
-        const float inv = 1.0f / det;
-        const Point3 s = ray.p - a;
-        const float u = DotProd(s, p) * inv;
-        if (u < 0.0f || u > 1.0f)
-            continue;
-        const Point3 q = CrossProd(s, e1);
-        const float v = DotProd(ray.dir, q) * inv;
-        if (v < 0.0f || u + v > 1.0f)
-            continue;
-        const float t = DotProd(e2, q) * inv;
-        if (t >= 0.0f && t < best)
-        {
-            best = t;
-            normal = Normalize(CrossProd(e1, e2));
-            hit = true;
-        }
-    }
-    if (hit)
-        at = best;
-    return hit;
+    int bestTriangle = -1;
+    hierarchy.Cast(ray, best,
+                   [&](int i)
+                   {
+                       float t = 0.0f;
+                       if (HitTriangle(ray, static_cast<size_t>(i), t) &&
+                           (t < best || (t == best && bestTriangle >= 0 && i < bestTriangle)))
+                       {
+                           best = t;
+                           bestTriangle = i;
+                       }
+                   });
+    if (bestTriangle < 0)
+        return false;
+    at = best;
+    normal = FaceNormal(static_cast<size_t>(bestTriangle));
+    return true;
 }
 } // namespace hostsdk

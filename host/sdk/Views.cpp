@@ -1,6 +1,7 @@
 // Viewports: cameras, rays through pixels, picking and redraws.
 
 #include "HostState.h"
+#include "RayBox.h"
 
 #include <cmath>
 #include <limits>
@@ -10,34 +11,6 @@ namespace hostsdk
 namespace
 {
 constexpr float kPi = 3.14159265358979f;
-
-// Where the ray enters the box (a parameter >= 0), or false when it misses.
-bool RayHitsBox(const Ray& ray, const Box3& box, float& enter)
-{
-    float t0 = 0.0f;
-    float t1 = std::numeric_limits<float>::max();
-    for (int i = 0; i < 3; ++i)
-    {
-        const float origin = ray.p[i];
-        const float dir = ray.dir[i];
-        if (dir == 0.0f)
-        {
-            if (origin < box.pmin[i] || origin > box.pmax[i])
-                return false;
-            continue;
-        }
-        float a = (box.pmin[i] - origin) / dir;
-        float b = (box.pmax[i] - origin) / dir;
-        if (a > b)
-            std::swap(a, b);
-        t0 = std::fmax(t0, a);
-        t1 = std::fmin(t1, b);
-        if (t0 > t1)
-            return false;
-    }
-    enter = t0;
-    return true;
-}
 } // namespace
 
 Viewport::Viewport(HWND hwnd, int width, int height) : m_hwnd(hwnd), m_width(width), m_height(height)
@@ -116,7 +89,8 @@ INode* HostInterface::PickNode(HWND hwnd, IPoint2 pt, PickNodeCallback* filter)
     const TimeValue t = GetTime();
     INode* nearest = nullptr;
     float nearestAt = std::numeric_limits<float>::max();
-    for (SceneNode* node : SceneNodeList())
+    // In the order of the scene's node list, as the filter has always seen them.
+    for (const NodeRef& node : State().sceneBvh.Along(world))
     {
         Object* obj = node->GetObjectRef();
         if (!obj || obj->GetLocalBounds(t).IsEmpty())
@@ -124,7 +98,7 @@ INode* HostInterface::PickNode(HWND hwnd, IPoint2 pt, PickNodeCallback* filter)
         float enter = 0.0f;
         if (!RayHitsBox(world, node->WorldBounds(t), enter) || enter > nearestAt)
             continue;
-        if (filter && !filter->Filter(node))
+        if (filter && !filter->Filter(node.get()))
             continue;
         const Matrix3 inverse = Inverse(node->GetObjectTM(t));
         Ray local;
@@ -135,7 +109,7 @@ INode* HostInterface::PickNode(HWND hwnd, IPoint2 pt, PickNodeCallback* filter)
         if (obj->IntersectRay(t, local, at, normal) && at >= 0.0f && at < nearestAt)
         {
             nearestAt = at;
-            nearest = node;
+            nearest = node.get();
         }
     }
     return nearest;
