@@ -1,15 +1,17 @@
 #include "repository/xml/XmlDocument.h"
 
 #include "repository/xml/XmlAttributeText.h"
+#include "repository/xml/XmlLimits.h"
+#include "repository/xml/XmlParseGuard.h"
 #include "win32/textfile.h"
 
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 
 #include <climits>
-#include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace ZANRET
 {
@@ -18,6 +20,8 @@ namespace
 // Never NOENT, DTDLOAD, DTDATTR, DTDVALID, XINCLUDE or HUGE: each of them would load outside
 // content or lift libxml2's limits on entity expansion, nesting depth and text size.
 constexpr int kParseOptions = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_COMPACT;
+// libxml2 refuses a single push of more than 10 MB.
+constexpr std::size_t kChunkBytes = 64 * 1024;
 
 // Attribute values keep entity references unexpanded, and libxml2 only checks each entity once,
 // so a value made of many references to a large entity is checked here: all text that entities
@@ -78,26 +82,65 @@ void XmlDocument::Release()
 bool XmlDocument::LoadFile(const wchar_t* path)
 {
     Release();
-    std::string bytes;
-    if (!path || !win32::ReadBinaryFile(path, bytes))
+    win32::FileReader file;
+    if (!path || !file.Open(path, XmlLimits::kMaxCatalogueBytes))
         return false;
-    return LoadBytes(bytes);
+    std::vector<char> buffer(kChunkBytes);
+    bool failed = false;
+    const bool loaded = Load(static_cast<std::size_t>(file.Size()),
+                             [&](std::string_view& chunk)
+                             {
+                                 std::size_t n = 0;
+                                 failed = !file.Read(buffer.data(), buffer.size(), &n);
+                                 chunk = std::string_view(buffer.data(), failed ? 0 : n);
+                             });
+    if (failed)
+        Release();
+    return loaded && !failed;
 }
 
 bool XmlDocument::LoadBytes(std::string_view bytes)
 {
     Release();
-    if (bytes.size() > static_cast<std::size_t>(INT_MAX))
-        return false;
-    xmlParserCtxtPtr context = xmlNewParserCtxt();
+    return Load(bytes.size(),
+                [&](std::string_view& chunk)
+                {
+                    chunk = bytes.substr(0, kChunkBytes);
+                    bytes.remove_prefix(chunk.size());
+                });
+}
+
+bool XmlDocument::Load(std::size_t documentSize, const std::function<void(std::string_view&)>& next)
+{
+    // Pushed in pieces, so that the parser itself sees where the bytes end: a NUL byte after the
+    // root element is then content after the document, not its end.
+    xmlSAXHandler handler;
+    xmlSAXVersion(&handler, 2);
+    XmlParseGuard guard(handler);
+    std::string_view chunk;
+    next(chunk);
+    // The first bytes tell the encoding.
+    const std::string_view head = chunk.substr(0, 4);
+    xmlParserCtxtPtr context =
+        xmlCreatePushParserCtxt(&handler, nullptr, head.data(), static_cast<int>(head.size()), nullptr);
     if (!context)
         return false;
-    xmlDocPtr doc = xmlCtxtReadMemory(context, bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr,
-                                      kParseOptions);
+    xmlCtxtUseOptions(context, kParseOptions);
+    bool parsing = guard.Feed(context, head.data(), 0, false);
+    chunk.remove_prefix(head.size());
+    while (parsing && !chunk.empty())
+    {
+        parsing = guard.Feed(context, chunk.data(), chunk.size(), false);
+        next(chunk);
+    }
+    if (parsing)
+        guard.Feed(context, nullptr, 0, true);
+    xmlDocPtr doc = context->myDoc;
+    context->myDoc = nullptr;
     // Undeclared prefixes only clear nsWellFormed in libxml2; the catalogue treats them as malformed.
-    const bool wellFormed = doc && context->wellFormed && context->nsWellFormed;
+    const bool wellFormed = doc && !guard.Refused() && context->wellFormed && context->nsWellFormed;
     xmlFreeParserCtxt(context);
-    if (!wellFormed || (doc->intSubset && !AttributeEntitiesWithinBudget(doc, bytes.size())))
+    if (!wellFormed || (doc->intSubset && !AttributeEntitiesWithinBudget(doc, documentSize)))
     {
         if (doc)
             xmlFreeDoc(doc);

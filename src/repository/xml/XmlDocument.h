@@ -5,6 +5,8 @@
 
 #include "repository/xml/XmlNode.h"
 
+#include <cstddef>
+#include <functional>
 #include <string_view>
 
 struct _xmlDoc;
@@ -19,8 +21,9 @@ public:
     XmlDocument(const XmlDocument&) = delete;
     XmlDocument& operator=(const XmlDocument&) = delete;
 
-    // Reads the file's bytes and parses them (LoadBytes). False when the file cannot be read or the
-    // document is not well-formed; the document is then empty.
+    // Reads the file's bytes and parses them as LoadBytes does. False when the file cannot be read
+    // (no regular file, or larger than the catalogue limit) or the document is not well-formed; the
+    // document is then empty.
     bool LoadFile(const wchar_t* path);
 
     // Parses the whole document. False when it is not well-formed or breaks a safety limit; the
@@ -32,6 +35,8 @@ public:
 
 private:
     void Release();
+    // Parses the pieces that next hands out, until it hands out an empty one.
+    bool Load(std::size_t documentSize, const std::function<void(std::string_view&)>& next);
 
     _xmlDoc* m_doc = nullptr;
 };
