@@ -200,8 +200,30 @@ bool StartTagScanner::Scan(const char* data, std::size_t size)
             if (!less)
                 return true;
             i = static_cast<std::size_t>(static_cast<const char*>(less) - data) + 1;
-            m_state = State::AfterLess;
             m_inSubset = false;
+            // Start and end tags, by far the most of a catalogue, without a round through the
+            // slow loop.
+            if (i < size && data[i] == '/')
+            {
+                m_state = State::EndTag;
+                ++i;
+            }
+            else if (i < size && data[i] != '!' && data[i] != '?' && data[i] != '\0')
+            {
+                m_tag.assign(1, '<');
+                m_state = State::StartTag;
+            }
+            else
+                m_state = State::AfterLess;
+            continue;
+        }
+        if (m_state == State::EndTag)
+        {
+            const void* greater = std::memchr(data + i, '>', size - i);
+            if (!greater)
+                return true;
+            i = static_cast<std::size_t>(static_cast<const char*>(greater) - data) + 1;
+            m_state = State::Text;
             continue;
         }
         if (m_state == State::StartTag)

@@ -1,16 +1,16 @@
 #include "repository/xml/XmlDocument.h"
 
-#include "repository/xml/XmlAttributeText.h"
+#include "repository/xml/XmlArena.h"
 #include "repository/xml/XmlLimits.h"
 #include "repository/xml/XmlParseGuard.h"
+#include "repository/xml/XmlTreeBuilder.h"
 #include "win32/textfile.h"
 
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 
-#include <climits>
 #include <cstring>
-#include <string>
+#include <new>
 #include <vector>
 
 namespace ZANRET
@@ -22,61 +22,29 @@ namespace
 constexpr int kParseOptions = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_COMPACT;
 // libxml2 refuses a single push of more than 10 MB.
 constexpr std::size_t kChunkBytes = 64 * 1024;
-
-// Attribute values keep entity references unexpanded, and libxml2 only checks each entity once,
-// so a value made of many references to a large entity is checked here: all text that entities
-// put into attribute values may be at most ten times the document plus 1 MiB.
-std::size_t EntityTextBudget(std::size_t documentSize)
-{
-    return (std::size_t{1} << 20) + 10 * documentSize;
-}
-
-bool AttributeEntitiesWithinBudget(const xmlDoc* doc, std::size_t documentSize)
-{
-    std::size_t budget = EntityTextBudget(documentSize);
-    std::string scratch;
-    const xmlNode* node = xmlDocGetRootElement(doc);
-    while (node)
-    {
-        if (node->type == XML_ELEMENT_NODE)
-        {
-            for (const xmlAttr* attribute = node->properties; attribute; attribute = attribute->next)
-            {
-                if (XmlAttributeText::PlainText(attribute))
-                    continue;
-                scratch.clear();
-                if (!XmlAttributeText::Append(attribute, scratch, budget))
-                    return false;
-            }
-            if (node->children)
-            {
-                node = node->children;
-                continue;
-            }
-        }
-        while (node && !node->next)
-        {
-            node = node->parent;
-            if (node && node->type == XML_DOCUMENT_NODE)
-                node = nullptr;
-        }
-        if (node)
-            node = node->next;
-    }
-    return true;
-}
 } // namespace
 
-XmlDocument::~XmlDocument()
+// The nodes and texts of a loaded document, and the parser's dictionary that holds their names.
+struct XmlDocument::Tree
 {
-    Release();
-}
+    ~Tree()
+    {
+        if (names)
+            xmlDictFree(names);
+    }
+    XmlArena head;
+    XmlArena body;
+    xmlDictPtr names = nullptr;
+    const XmlNode* root = nullptr;
+};
+
+XmlDocument::XmlDocument() = default;
+
+XmlDocument::~XmlDocument() = default;
 
 void XmlDocument::Release()
 {
-    if (m_doc)
-        xmlFreeDoc(m_doc);
-    m_doc = nullptr;
+    m_tree.reset();
 }
 
 bool XmlDocument::LoadFile(const wchar_t* path)
@@ -112,11 +80,21 @@ bool XmlDocument::LoadBytes(std::string_view bytes)
 
 bool XmlDocument::Load(std::size_t documentSize, const std::function<void(std::string_view&)>& next)
 {
-    // Pushed in pieces, so that the parser itself sees where the bytes end: a NUL byte after the
-    // root element is then content after the document, not its end.
+    std::unique_ptr<Tree> tree;
+    try
+    {
+        tree = std::make_unique<Tree>();
+    }
+    catch (const std::bad_alloc&)
+    {
+        return false;
+    }
     xmlSAXHandler handler;
     xmlSAXVersion(&handler, 2);
+    XmlTreeBuilder::Install(handler);
     XmlParseGuard guard(handler);
+    XmlTreeBuilder builder(tree->head, tree->body, documentSize);
+
     std::string_view chunk;
     next(chunk);
     // The first bytes tell the encoding.
@@ -126,6 +104,9 @@ bool XmlDocument::Load(std::size_t documentSize, const std::function<void(std::s
     if (!context)
         return false;
     xmlCtxtUseOptions(context, kParseOptions);
+    builder.Attach(context);
+    // Pushed in pieces, so that the parser itself sees where the bytes end: a NUL byte after the
+    // root element is then content after the document, not its end.
     bool parsing = guard.Feed(context, head.data(), 0, false);
     chunk.remove_prefix(head.size());
     while (parsing && !chunk.empty())
@@ -135,28 +116,33 @@ bool XmlDocument::Load(std::size_t documentSize, const std::function<void(std::s
     }
     if (parsing)
         guard.Feed(context, nullptr, 0, true);
-    xmlDocPtr doc = context->myDoc;
-    context->myDoc = nullptr;
     // Undeclared prefixes only clear nsWellFormed in libxml2; the catalogue treats them as malformed.
-    const bool wellFormed = doc && !guard.Refused() && context->wellFormed && context->nsWellFormed;
-    xmlFreeParserCtxt(context);
-    if (!wellFormed || (doc->intSubset && !AttributeEntitiesWithinBudget(doc, documentSize)))
+    const bool wellFormed = !guard.Refused() && !builder.Failed() && builder.Root() && context->wellFormed &&
+                            context->nsWellFormed;
+    if (wellFormed && xmlDictReference(context->dict) == 0)
     {
-        if (doc)
-            xmlFreeDoc(doc);
-        return false;
+        tree->names = context->dict;
+        tree->root = builder.Root();
+        m_tree = std::move(tree);
     }
-    m_doc = doc;
-    return true;
+    if (context->myDoc)
+        xmlFreeDoc(context->myDoc);
+    context->myDoc = nullptr;
+    xmlFreeParserCtxt(context);
+    return m_tree != nullptr;
 }
 
 const XmlNode* XmlDocument::SelectRoot(const char* name) const
 {
-    if (!m_doc || !name)
+    const XmlNode* root = m_tree ? m_tree->root : nullptr;
+    if (!root || !name || root->inNamespace)
         return nullptr;
-    const xmlNode* root = xmlDocGetRootElement(m_doc);
-    if (!root || root->ns)
-        return nullptr;
-    return std::strcmp(reinterpret_cast<const char*>(root->name), name) == 0 ? root : nullptr;
+    return Xml::HasName(root, name) ? root : nullptr;
+}
+
+void XmlDocument::ReleaseBefore(const XmlNode* rootChild)
+{
+    if (m_tree && rootChild)
+        m_tree->body.ReleaseBefore(rootChild->block);
 }
 } // namespace ZANRET

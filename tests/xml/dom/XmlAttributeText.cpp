@@ -1,10 +1,10 @@
-#include "repository/xml/XmlAttributeText.h"
+#include "dom/XmlAttributeText.h"
 
 #include <libxml/entities.h>
 
 #include <cstring>
 
-namespace ZANRET::XmlAttributeText
+namespace ZANRET::DomReference::XmlAttributeText
 {
 namespace
 {
@@ -73,4 +73,4 @@ bool Append(const xmlAttr* attribute, std::string& out, std::size_t& budget)
         return AppendCounted(plain, out, budget, false);
     return AppendList(attribute->doc, attribute->children, out, budget, 0);
 }
-} // namespace ZANRET::XmlAttributeText
+} // namespace ZANRET::DomReference::XmlAttributeText

@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <string>
 
-namespace ZANRET::XmlAttributeText
+namespace ZANRET::DomReference::XmlAttributeText
 {
 // Appends the UTF-8 value of the attribute to out. Text taken from entities counts against budget;
 // false (out then partly written) when the budget runs out or entities nest too deeply.
@@ -22,4 +22,4 @@ inline const xmlChar* PlainText(const xmlAttr* attribute)
         return child->content;
     return nullptr;
 }
-} // namespace ZANRET::XmlAttributeText
+} // namespace ZANRET::DomReference::XmlAttributeText

@@ -1,0 +1,348 @@
+#include "dom/NetXMLParser2.h"
+
+#include "dom/XmlDocument.h"
+#include "repository/Data2.h"
+#include "repository/Debug.h"
+#include "repository/RepositoryLayout.h"
+#include "win32/fileapi.h"
+
+#include <string>
+
+namespace ZANRET::DomReference
+{
+namespace
+{
+bool FileExists(const std::wstring& path)
+{
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+// The field's text, or empty when the element lacks it (without the missing-field warnings).
+std::wstring FieldOrEmpty(const DataContainer* element, const wchar_t* field)
+{
+    bool found = false;
+    const wchar_t* value = element->CheckDatafield(field) ? element->GetData(field, &found) : nullptr;
+    return found && value ? std::wstring(value) : std::wstring();
+}
+
+const XmlNode* NextElementNamed(const XmlNode* node, const char* name)
+{
+    while (node && !Xml::HasName(node, name))
+        node = Xml::NextSiblingElement(node);
+    return node;
+}
+
+// The child elements of a node that have exactly this name, in document order.
+const XmlNode* FirstChildNamed(const XmlNode* node, const char* name)
+{
+    return NextElementNamed(Xml::FirstChildElement(node), name);
+}
+
+const XmlNode* NextSiblingNamed(const XmlNode* node, const char* name)
+{
+    return NextElementNamed(Xml::NextSiblingElement(node), name);
+}
+
+// Appends a new element with the node's attributes to a list; its index, or -1 when none was made.
+std::int32_t AddListElement(CharacterData* character, CharacterData::CONTAINER list, const XmlNode* node)
+{
+    const std::int32_t index = character->AddContainerElement(list);
+    DataContainer* element = character->GetContainerElement(list, index);
+    if (!element)
+        return -1;
+    NetXMLParser2::CopyAllAttributes(element, node);
+    return index;
+}
+
+// The sub-list of a cloth that an element below "clothing" goes to; -1 for any other name.
+int ClothChildOf(const XmlNode* entry)
+{
+    if (Xml::HasName(entry, "material"))
+        return CharacterData::MATERIAL;
+    if (Xml::HasName(entry, "exclude"))
+        return CharacterData::EXCLUDE;
+    if (Xml::HasName(entry, "select"))
+        return CharacterData::SELECT;
+    return -1;
+}
+} // namespace
+
+bool NetXMLParser2::ParseRepositoryXML(const wchar_t* folder)
+{
+    if (!folder)
+    {
+        Debug::AddDebugMessage(DEBUG_ERROR, L"ParseRepositoryXML: invalid argument");
+        return false;
+    }
+    Debug::AddDebugMessage(DEBUG_INFO, L"Parse Folder:");
+    Debug::AddDebugMessage(DEBUG_INFO, folder);
+
+    const std::wstring path = RepositoryLayout::CatalogueFile(folder);
+    if (!FileExists(path))
+    {
+        Debug::AddDebugMessage(DEBUG_INFO,
+                               L"ParseRepositoryXML: XML file \"zanret.xml\" does not exist in this folder:");
+        Debug::AddDebugMessage(DEBUG_INFO, folder);
+        return false;
+    }
+    // A file that cannot be read is answered like a malformed one.
+    XmlDocument document;
+    if (!document.LoadFile(path.c_str()))
+    {
+        Debug::AddDebugMessage(DEBUG_INFO, L"ParseRepositoryXML: invalid character.xml");
+        return false;
+    }
+    const XmlNode* root = document.SelectRoot("zanret");
+    if (!root)
+    {
+        Debug::AddDebugMessage(DEBUG_INFO, L"ParseRepositoryXML: invalid XML structure (zanret)");
+        return false;
+    }
+    for (const XmlNode* child = Xml::FirstChildElement(root); child; child = Xml::NextSiblingElement(child))
+        ParseRepositoryElement(child, folder);
+    return true;
+}
+
+bool NetXMLParser2::ParseRepositoryElement(const XmlNode* node, const wchar_t* folder)
+{
+    if (!node || !folder)
+        return false;
+    if (Xml::HasName(node, "character"))
+        return ParseCharacter(node, folder);
+    if (Xml::HasName(node, "globalAssets"))
+        return ParseGlobalAssets(node);
+    return false;
+}
+
+bool NetXMLParser2::ParseGlobalAssets(const XmlNode* node)
+{
+    if (!node)
+        return false;
+    for (const XmlNode* child = Xml::FirstChildElement(node); child; child = Xml::NextSiblingElement(child))
+        ParseGlobalAsset(child);
+    return true;
+}
+
+bool NetXMLParser2::ParseGlobalAsset(const XmlNode* node)
+{
+    if (!node)
+        return false;
+    if (!Xml::HasName(node, "asset"))
+        return true;
+    const std::int32_t index = Data2::AddGlobalAsset();
+    if (index == -1)
+        return false;
+    DataContainer* asset = Data2::GetGlobalAsset(index);
+    if (!asset)
+        return false;
+    CopyAllAttributes(asset, node);
+    for (const XmlNode* child = Xml::FirstChildElement(node); child; child = Xml::NextSiblingElement(child))
+    {
+        if (DataContainer* material = Data2::AddMaterialToGlobalaAsset(asset))
+            CopyAllAttributes(material, child);
+    }
+    return true;
+}
+
+bool NetXMLParser2::ParseCharacter(const XmlNode* node, const wchar_t* folder)
+{
+    if (!node || !folder || !Xml::IsElement(node) || !Xml::HasName(node, "character"))
+        return false;
+    std::wstring relativeFolder;
+    if (!Xml::GetAttribute(node, "folder", relativeFolder))
+    {
+        Debug::AddDebugMessage(DEBUG_INFO, L"ParseCharacter: invalid XML structure (folder)");
+        return false;
+    }
+    if (!Data2::DirectoryExists(RepositoryLayout::CharacterPreviewsFolder(folder, relativeFolder).c_str()))
+    {
+        Debug::AddDebugMessage(DEBUG_INFO, L"ParseCharacter: subfolder \"previews\" does not exist");
+        return false;
+    }
+    if (!Data2::DirectoryExists(RepositoryLayout::CharacterSkinFolder(folder, relativeFolder).c_str()))
+    {
+        Debug::AddDebugMessage(DEBUG_INFO, L"ParseCharacter: subfolder \"skin\" does not exist");
+        return false;
+    }
+    const std::int32_t index = Data2::AddCharacter();
+    if (index == -1)
+    {
+        Debug::AddDebugMessage(DEBUG_WARNING, L"ParseCharacter: could not get new CharacterData");
+        return false;
+    }
+    CharacterData* character = Data2::GetCharacter(index);
+    if (!character)
+    {
+        Debug::AddDebugMessage(DEBUG_WARNING, L"ParseXML: could not get new CharacterData (2)");
+        return false;
+    }
+    // The character takes its unique id before any of its elements.
+    CopyAllAttributes(character, node);
+    character->SetData(L"folder", RepositoryLayout::CharacterFolder(folder, relativeFolder).c_str());
+    for (const XmlNode* child = Xml::FirstChildElement(node); child; child = Xml::NextSiblingElement(child))
+        ParseXmlElement(child, character);
+    character->ValidateCloths();
+    character->SortClothsAlphabetically();
+    return true;
+}
+
+void NetXMLParser2::CopyAttributes(DataContainer* element, const XmlNode* node)
+{
+    Xml::ForEachAttribute(node, [element](const wchar_t* name, const wchar_t* value)
+                          { element->SetData(name, value); });
+}
+
+void NetXMLParser2::CopyAllAttributes(DataContainer* element, const XmlNode* node)
+{
+    if (!element)
+        return;
+    CopyAttributes(element, node);
+    Data2::RegisterID(element);
+}
+
+void NetXMLParser2::SetBaseCategoryName(const XmlNode* node, CharacterData* character,
+                                        CharacterData::CONTAINER list)
+{
+    if (!node || !character)
+        return;
+    if (list != CharacterData::SKINS && list != CharacterData::CLOTH && list != CharacterData::POSES)
+        return;
+    std::wstring name;
+    if (!Xml::GetAttribute(node, "name", name))
+        return;
+    // A repeated section replaces the caption rather than running two names together.
+    character->ClearContainerName(list);
+    character->SetContainerName(list, name.c_str());
+}
+
+void NetXMLParser2::ParseXmlElement(const XmlNode* node, CharacterData* character)
+{
+    if (!node || !character)
+        return;
+    struct Section
+    {
+        const char* name;
+        const wchar_t* message;
+        void (*handle)(const XmlNode*, CharacterData*);
+    };
+    static const Section sections[] = {
+        {"skins", L"handle skins", &HandleSkins},
+        {"cloth", L"handle cloth", &HandleCloth},
+        {"poses", L"handle poses", &HandlePoses},
+        {"categories", L"handle categories", &HandleCategories},
+        {"assets", L"handle assets", &HandleAssets},
+        {"AssetMatrix", L"handle AssetMatrix", &HandleAssetMatrix},
+    };
+    for (const Section& section : sections)
+    {
+        if (Xml::HasName(node, section.name))
+        {
+            Debug::AddDebugMessage(DEBUG_INFO, section.message);
+            section.handle(node, character);
+            return;
+        }
+    }
+}
+
+void NetXMLParser2::HandleSkins(const XmlNode* node, CharacterData* character)
+{
+    if (!node || !character)
+        return;
+    SetBaseCategoryName(node, character, CharacterData::SKINS);
+    for (const XmlNode* skin = FirstChildNamed(node, "skin"); skin; skin = NextSiblingNamed(skin, "skin"))
+        AddListElement(character, CharacterData::SKINS, skin);
+}
+
+void NetXMLParser2::HandleCloth(const XmlNode* node, CharacterData* character)
+{
+    if (!node || !character)
+        return;
+    SetBaseCategoryName(node, character, CharacterData::CLOTH);
+    for (const XmlNode* clothing = FirstChildNamed(node, "clothing"); clothing;
+         clothing = NextSiblingNamed(clothing, "clothing"))
+    {
+        const std::int32_t index = AddListElement(character, CharacterData::CLOTH, clothing);
+        if (index < 0)
+            continue;
+        SetClothAvailability(character->GetContainerElement(CharacterData::CLOTH, index), character);
+        for (const XmlNode* entry = Xml::FirstChildElement(clothing); entry;
+             entry = Xml::NextSiblingElement(entry))
+        {
+            const int list = ClothChildOf(entry);
+            if (list < 0)
+                continue;
+            const auto which = static_cast<CharacterData::CLOTH_CHILD>(list);
+            CopyAllAttributes(character->AddChildToClothContainer(index, which), entry);
+        }
+    }
+}
+
+void NetXMLParser2::SetClothAvailability(DataContainer* cloth, const CharacterData* character)
+{
+    // A cloth without a folder has nothing on disk to find.
+    bool available = false;
+    if (cloth->CheckDatafield(L"folder"))
+    {
+        const std::wstring path = RepositoryLayout::ElementFolder(FieldOrEmpty(character, L"folder"),
+                                                                  FieldOrEmpty(cloth, L"folder"));
+        available = Data2::DirectoryExists(path.c_str());
+    }
+    cloth->SetData(L"available", available ? L"available" : L"notavailable");
+}
+
+void NetXMLParser2::HandlePoses(const XmlNode* node, CharacterData* character)
+{
+    if (!node || !character)
+        return;
+    SetBaseCategoryName(node, character, CharacterData::POSES);
+    for (const XmlNode* pose = FirstChildNamed(node, "pose"); pose; pose = NextSiblingNamed(pose, "pose"))
+    {
+        const std::int32_t index = AddListElement(character, CharacterData::POSES, pose);
+        if (index < 0)
+            continue;
+        for (const XmlNode* entry = Xml::FirstChildElement(pose); entry;
+             entry = Xml::NextSiblingElement(entry))
+            CopyAllAttributes(character->AddMandatoryElement(index), entry);
+    }
+}
+
+void NetXMLParser2::HandleCategories(const XmlNode* node, CharacterData* character)
+{
+    if (!node || !character)
+        return;
+    for (const XmlNode* category = FirstChildNamed(node, "category"); category;
+         category = NextSiblingNamed(category, "category"))
+        AddListElement(character, CharacterData::CATEGORIES, category);
+}
+
+void NetXMLParser2::HandleAssets(const XmlNode* node, CharacterData* character)
+{
+    if (!node || !character)
+        return;
+    for (const XmlNode* asset = FirstChildNamed(node, "asset"); asset;
+         asset = NextSiblingNamed(asset, "asset"))
+    {
+        const std::int32_t index = AddListElement(character, CharacterData::ASSETS, asset);
+        if (index < 0)
+            continue;
+        for (const XmlNode* entry = Xml::FirstChildElement(asset); entry;
+             entry = Xml::NextSiblingElement(entry))
+            CopyAllAttributes(character->AddMaterialToAsset(index), entry);
+    }
+}
+
+void NetXMLParser2::HandleAssetMatrix(const XmlNode* node, CharacterData* character)
+{
+    if (!node || !character)
+        return;
+    for (const XmlNode* matrix = FirstChildNamed(node, "matrix"); matrix;
+         matrix = NextSiblingNamed(matrix, "matrix"))
+    {
+        // Only the record is kept; the element itself takes no unique id.
+        DataContainer record;
+        CopyAttributes(&record, matrix);
+        character->AddAssetMatrixElement(&record);
+    }
+}
+} // namespace ZANRET::DomReference
