@@ -2,11 +2,9 @@
 
 #include "win32/text.h"
 
-#include <string_view>
-
 namespace win32
 {
-std::string NativePath(const std::wstring& path)
+std::string NativePath(std::wstring_view path)
 {
     // One pass: every existence test of a repository element comes through here.
     std::string native;
@@ -19,7 +17,7 @@ std::string NativePath(const std::wstring& path)
             std::size_t end = i;
             while (end < path.size() && path[end] >= 0x80)
                 ++end;
-            native += WideToUtf8(std::wstring_view(path).substr(i, end - i));
+            native += WideToUtf8(path.substr(i, end - i));
             i = end;
             continue;
         }
@@ -34,6 +32,6 @@ std::string NativePath(const std::wstring& path)
 
 std::string NativePath(const wchar_t* path)
 {
-    return path ? NativePath(std::wstring(path)) : std::string();
+    return path ? NativePath(std::wstring_view(path)) : std::string();
 }
 } // namespace win32

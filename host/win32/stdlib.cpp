@@ -138,6 +138,9 @@ double Utf8Atof(std::string_view text)
     std::size_t i = 0;
     while (i < text.size())
     {
+        // A digit, sign or point is no blank in any locale: the usual number needs no look-up.
+        if (IsDigit(text[i]) || text[i] == '-' || text[i] == '+' || text[i] == '.')
+            break;
         std::size_t length = 1;
         const char32_t cp = DecodeUtf8(bytes + i, text.size() - i, length);
         if (cp == 0 || !std::iswspace(static_cast<wint_t>(cp)))

@@ -26,33 +26,24 @@ void XmlArena::ReleaseBefore(std::size_t block)
     }
 }
 
-void* XmlArena::Allocate(std::size_t size, std::size_t alignment)
+void* XmlArena::AllocateInNewBlock(std::size_t size, std::size_t alignment)
 {
-    const std::size_t padding =
-        (alignment - reinterpret_cast<std::uintptr_t>(m_next) % alignment) % alignment;
-    if (!m_next || padding + size > m_left)
+    const std::size_t bytes = size + alignment > kBlockBytes ? size + alignment : kBlockBytes;
+    auto* block = static_cast<char*>(std::malloc(bytes));
+    if (!block)
+        return nullptr;
+    try
     {
-        const std::size_t bytes = size + alignment > kBlockBytes ? size + alignment : kBlockBytes;
-        auto* block = static_cast<char*>(std::malloc(bytes));
-        if (!block)
-            return nullptr;
-        try
-        {
-            m_blocks.push_back(block);
-        }
-        catch (const std::bad_alloc&)
-        {
-            std::free(block);
-            return nullptr;
-        }
-        m_next = block;
-        m_left = bytes;
-        return Allocate(size, alignment);
+        m_blocks.push_back(block);
     }
-    char* result = m_next + padding;
-    m_next = result + size;
-    m_left -= padding + size;
-    return result;
+    catch (const std::bad_alloc&)
+    {
+        std::free(block);
+        return nullptr;
+    }
+    m_next = block;
+    m_left = bytes;
+    return Allocate(size, alignment);
 }
 
 const char* XmlArena::Copy(std::string_view text)

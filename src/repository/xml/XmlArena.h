@@ -3,6 +3,7 @@
 // at once. Allocation answers null when no memory is left; nothing here throws.
 
 #include <cstddef>
+#include <cstdint>
 #include <new>
 #include <string_view>
 #include <vector>
@@ -17,7 +18,19 @@ public:
     XmlArena(const XmlArena&) = delete;
     XmlArena& operator=(const XmlArena&) = delete;
 
-    void* Allocate(std::size_t size, std::size_t alignment);
+    // alignment is a power of two.
+    void* Allocate(std::size_t size, std::size_t alignment)
+    {
+        const std::size_t padding = (0 - reinterpret_cast<std::uintptr_t>(m_next)) & (alignment - 1);
+        if (m_next && padding + size <= m_left)
+        {
+            char* result = m_next + padding;
+            m_next = result + size;
+            m_left -= padding + size;
+            return result;
+        }
+        return AllocateInNewBlock(size, alignment);
+    }
     // A zero-initialised object of a trivial type, or null.
     template <typename T> T* New(std::size_t count = 1)
     {
@@ -33,6 +46,8 @@ public:
     void ReleaseBefore(std::size_t block);
 
 private:
+    void* AllocateInNewBlock(std::size_t size, std::size_t alignment);
+
     std::vector<char*> m_blocks;
     std::size_t m_released = 0;
     char* m_next = nullptr;
