@@ -5,6 +5,7 @@
 
 #include "CatalogueFloors.h"
 #include "LargeRepository.h"
+#include "MedianReporter.h"
 
 #include "plugin/Commands.h"
 #include "repository/Data2.h"
@@ -74,18 +75,6 @@ constexpr int kRepetitions = 7;
 BENCHMARK(OpenManager)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(kRepetitions);
 BENCHMARK(StreamWalk)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(kRepetitions);
 
-class MedianReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median" && !run.error_occurred)
-                medians[run.run_name.function_name] = run.GetAdjustedRealTime();
-    }
-    std::map<std::string, double> medians;
-};
 } // namespace
 
 int main(int argc, char** argv)
@@ -106,11 +95,11 @@ int main(int argc, char** argv)
     Settings::LoadSettings();
     Settings::SetPath((repository.Path().wstring() + L"\\").c_str());
 
-    MedianReporter reporter;
+    ParserBench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    const double open = reporter.medians["OpenManager"];
-    const double walk = reporter.medians["StreamWalk"];
+    const double open = reporter.Median("OpenManager");
+    const double walk = reporter.Median("StreamWalk");
     std::printf("\nmedians of %d repetitions, %.1f MB catalogue:\n", kRepetitions,
                 static_cast<double>(std::filesystem::file_size(g_catalogue)) / 1e6);
     std::printf("  manager opened on the unread store  %8.1f ms   (must reach at most 800 ms)\n", open);

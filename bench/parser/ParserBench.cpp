@@ -6,6 +6,7 @@
 
 #include "CatalogueFloors.h"
 #include "LargeRepository.h"
+#include "MedianReporter.h"
 
 #include "repository/Data2.h"
 #include "repository/Parser2.h"
@@ -171,25 +172,6 @@ BENCHMARK(DocumentTreeTouch)->Unit(benchmark::kMillisecond)->Iterations(2)->Repe
 BENCHMARK(Validation)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions);
 BENCHMARK(BareStat)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions);
 
-// Prints the runs as usual and keeps the median real time of each benchmark.
-class MedianReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median" && !run.error_occurred)
-                medians[run.run_name.function_name] = run.GetAdjustedRealTime();
-    }
-    double Median(const char* name) const
-    {
-        const auto it = medians.find(name);
-        return it == medians.end() ? 0.0 : it->second;
-    }
-    std::map<std::string, double> medians;
-};
-
 double PeakMegabytes()
 {
     rusage usage{};
@@ -252,7 +234,7 @@ int main(int argc, char** argv)
     Load();
     CollectValidatedFolders();
 
-    MedianReporter reporter;
+    ParserBench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 

@@ -2,16 +2,9 @@
 // too large, and elements with absurd numbers of attributes. Each is answered as a catalogue that
 // cannot be read or is malformed, adds nothing and never stops or hangs the caller.
 
-#include "repository/Data2.h"
-#include "repository/MessageLog.h"
-#include "repository/Parser2.h"
-#include "repository/xml/XmlDocument.h"
+#include "CatalogueFixture.h"
+
 #include "repository/xml/XmlLimits.h"
-
-#include "TempFolder.h"
-#include "TestCatalogue.h"
-
-#include <gtest/gtest.h>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,11 +16,9 @@ using namespace ZANRET;
 
 namespace
 {
-class HostileCatalogue : public ::testing::Test
+class HostileCatalogue : public CatalogueFixture
 {
 protected:
-    HostileCatalogue() { TestCatalogue::WriteFolders(repository); }
-
     // The catalogue is refused as a whole: false, the malformed-document message, an empty store.
     void ExpectRefused(const std::string& what)
     {
@@ -52,19 +43,11 @@ protected:
             text += " a" + std::to_string(i) + "=\"x\"";
         return text;
     }
-
-    CleanModel clean;
-    MessageLog log;
-    TempFolder repository;
+    static std::string Utf16LE(const std::string& ascii)
+    {
+        return Utf16(std::u16string(ascii.begin(), ascii.end()), false);
+    }
 };
-
-std::string Utf16LE(const std::string& ascii)
-{
-    std::string bytes = "\xFF\xFE";
-    for (char c : ascii)
-        bytes += std::string{c, '\0'};
-    return bytes;
-}
 } // namespace
 
 TEST_F(HostileCatalogue, BytesAfterTheRootMakeItMalformed)
@@ -125,4 +108,10 @@ TEST_F(HostileCatalogue, ElementsWithAbsurdlyManyAttributesAreMalformed)
     ASSERT_TRUE(Parser2::ParseRepository(repository.WidePath().c_str()));
     ASSERT_EQ(Data2::GetCharacterCount(), 1);
     EXPECT_EQ(Data2::GetCharacter(0)->GetDataCount(), limit);
+
+    // In UTF-16, a character whose bytes are those of '=' and a quote is neither.
+    ASSERT_TRUE(Parse(Utf16(u"<zanret><character folder='anna' name='" +
+                                std::u16string(4 * limit, u'\u273D') + u"'/></zanret>",
+                            false)));
+    EXPECT_EQ(Data2::GetCharacterCount(), 1);
 }

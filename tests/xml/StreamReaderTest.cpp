@@ -2,15 +2,9 @@
 // whole document first: nothing before the last byte is taken over, and the tree the reader walks
 // holds exactly what a document tree would.
 
-#include "repository/Data2.h"
-#include "repository/MessageLog.h"
-#include "repository/Parser2.h"
+#include "CatalogueFixture.h"
+
 #include "repository/xml/XmlLimits.h"
-
-#include "TempFolder.h"
-#include "TestCatalogue.h"
-
-#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -19,24 +13,9 @@ using namespace ZANRET;
 
 namespace
 {
-class StreamReader : public ::testing::Test
+class StreamReader : public CatalogueFixture
 {
 protected:
-    StreamReader() { TestCatalogue::WriteFolders(repository); }
-
-    bool Parse(const std::string& catalogue)
-    {
-        repository.WriteFile("zanret.xml", catalogue);
-        Data2::Reset();
-        log.Clear();
-        return Parser2::ParseRepository(repository.WidePath().c_str());
-    }
-    static std::wstring Field(const DataContainer* element, const wchar_t* name)
-    {
-        bool found = false;
-        const wchar_t* value = element ? element->GetData(name, &found) : nullptr;
-        return found && value ? value : L"<missing>";
-    }
     std::vector<std::wstring> Texts() const
     {
         std::vector<std::wstring> texts;
@@ -44,19 +23,7 @@ protected:
             texts.push_back(message.text);
         return texts;
     }
-
-    CleanModel clean;
-    MessageLog log;
-    TempFolder repository;
 };
-
-std::string Utf16BE(const std::u16string& text)
-{
-    std::string bytes = "\xFE\xFF";
-    for (char16_t c : text)
-        bytes += {static_cast<char>(c >> 8), static_cast<char>(c & 0xFF)};
-    return bytes;
-}
 } // namespace
 
 TEST_F(StreamReader, AMalformedLastByteAddsNothingAndSaysNothingElse)
@@ -154,7 +121,7 @@ TEST_F(StreamReader, EncodingsAndTagsAcrossThePiecesOfALargeFile)
         text += u" a" + std::u16string(1, static_cast<char16_t>(u'0' + i % 10)) + u"_" +
                 std::u16string(1, static_cast<char16_t>(u'A' + i / 10)) + u"='\u20AC'";
     text += u"><AssetMatrix><matrix poseID='\u00E9' assetID='\U0001F600' xpos='1.5'/></AssetMatrix>";
-    ASSERT_TRUE(Parse(Utf16BE(text + u"</character></zanret>")));
+    ASSERT_TRUE(Parse(Utf16(text + u"</character></zanret>", true)));
     ASSERT_EQ(Data2::GetCharacterCount(), 1);
     CharacterData* z = Data2::GetCharacter(0);
     EXPECT_EQ(z->GetDataCount(), limit);
@@ -164,7 +131,7 @@ TEST_F(StreamReader, EncodingsAndTagsAcrossThePiecesOfALargeFile)
 
     // One attribute more, and the tag is refused however the pieces fall.
     text.insert(text.find(u"><AssetMatrix>"), u" one='more'");
-    EXPECT_FALSE(Parse(Utf16BE(text + u"</character></zanret>")));
+    EXPECT_FALSE(Parse(Utf16(text + u"</character></zanret>", true)));
     EXPECT_EQ(log.Count(DEBUG_INFO, L"ParseRepositoryXML: invalid character.xml"), 1);
 
     ASSERT_TRUE(Parse("<?xml version='1.0' encoding='ISO-8859-1'?><zanret><character folder='anna'>"

@@ -97,8 +97,10 @@ bool XmlDocument::Load(std::size_t documentSize, const std::function<void(std::s
 
     std::string_view chunk;
     next(chunk);
-    // The first bytes tell the encoding.
+    // The first bytes tell the encoding, to the scanner as to the parser.
     const std::string_view head = chunk.substr(0, 4);
+    if (!guard.Scan(head.data(), head.size()))
+        return false;
     xmlParserCtxtPtr context =
         xmlCreatePushParserCtxt(&handler, nullptr, head.data(), static_cast<int>(head.size()), nullptr);
     if (!context)
@@ -107,7 +109,7 @@ bool XmlDocument::Load(std::size_t documentSize, const std::function<void(std::s
     builder.Attach(context);
     // Pushed in pieces, so that the parser itself sees where the bytes end: a NUL byte after the
     // root element is then content after the document, not its end.
-    bool parsing = guard.Feed(context, head.data(), 0, false);
+    bool parsing = true;
     chunk.remove_prefix(head.size());
     while (parsing && !chunk.empty())
     {

@@ -31,23 +31,25 @@ XmlParseGuard::~XmlParseGuard()
     t_guard = m_outer;
 }
 
-bool XmlParseGuard::Feed(xmlParserCtxtPtr context, const char* data, std::size_t size, bool terminate)
+bool XmlParseGuard::Scan(const char* data, std::size_t size)
 {
-    if (m_refused || size > static_cast<std::size_t>(INT_MAX))
+    if (m_refused)
         return false;
-    bool scanned = false;
     try
     {
-        scanned = m_scanner.Feed(data, size);
+        m_refused = !m_scanner.Feed(data, size);
     }
     catch (const std::bad_alloc&)
     {
-    }
-    if (!scanned)
-    {
         m_refused = true;
-        return false;
     }
+    return !m_refused;
+}
+
+bool XmlParseGuard::Feed(xmlParserCtxtPtr context, const char* data, std::size_t size, bool terminate)
+{
+    if (size > static_cast<std::size_t>(INT_MAX) || !Scan(data, size))
+        return false;
     xmlParseChunk(context, data, static_cast<int>(size), terminate ? 1 : 0);
     return !m_refused && context->wellFormed && context->instate != XML_PARSER_EOF;
 }

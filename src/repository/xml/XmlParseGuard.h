@@ -24,6 +24,9 @@ public:
     XmlParseGuard(const XmlParseGuard&) = delete;
     XmlParseGuard& operator=(const XmlParseGuard&) = delete;
 
+    // Passes the bytes through the scanner only: for the first bytes, which the parser gets when it
+    // is made. False when they break the limit.
+    bool Scan(const char* data, std::size_t size);
     // Feeds the bytes to the parser after the scanner; false when they break the limit or the
     // parser has stopped. terminate ends the document.
     bool Feed(xmlParserCtxtPtr context, const char* data, std::size_t size, bool terminate);
