@@ -9,7 +9,6 @@
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 
-#include <cstring>
 #include <new>
 #include <vector>
 

@@ -71,6 +71,11 @@ void XmlTreeBuilder::Attach(xmlParserCtxtPtr context)
         m_names[i] = xmlDictLookup(context->dict, reinterpret_cast<const xmlChar*>(names[i]), -1);
     for (int i = 0; i < XmlMatrixRecord::VALUE_COUNT; ++i)
         m_valueNames[i] = xmlDictLookup(context->dict, reinterpret_cast<const xmlChar*>(valueNames[i]), -1);
+    // Without its names the tree could not tell records apart.
+    for (const xmlChar* name : m_names)
+        m_failed = m_failed || !name;
+    for (const xmlChar* name : m_valueNames)
+        m_failed = m_failed || !name;
 }
 
 XmlTreeBuilder* XmlTreeBuilder::Of(void* context)
@@ -159,10 +164,12 @@ void XmlTreeBuilder::Start(const xmlChar* local, const xmlChar* prefix, const xm
     {
         if (m_open.empty())
             m_root = node;
-        else if (XmlNode*& last = m_lastChild.back())
-            last = const_cast<XmlNode*>(last->next = node);
         else
-            m_open.back()->firstChild = last = node;
+        {
+            XmlNode*& last = m_lastChild.back();
+            (last ? last->next : m_open.back()->firstChild) = node;
+            last = node;
+        }
         m_open.push_back(node);
         m_lastChild.push_back(nullptr);
     }
@@ -193,12 +200,13 @@ void XmlTreeBuilder::AddRecord(int attributeCount, const xmlChar** attributes)
         if (attributes[5 * i + 1])
             continue;
         const xmlChar* name = attributes[5 * i];
-        const char*& text = name == m_names[POSE_ID] ? record->poseID : record->assetID;
         if (name == m_names[POSE_ID] || name == m_names[ASSET_ID])
         {
             std::uint32_t length = 0;
-            if (!(text = Value(m_arena, attributes[5 * i + 3], attributes[5 * i + 4], length)))
+            const char* id = Value(m_arena, attributes[5 * i + 3], attributes[5 * i + 4], length);
+            if (!id)
                 return Fail();
+            (name == m_names[POSE_ID] ? record->poseID : record->assetID) = id;
             continue;
         }
         for (int v = 0; v < XmlMatrixRecord::VALUE_COUNT; ++v)
