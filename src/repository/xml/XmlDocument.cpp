@@ -10,7 +10,6 @@
 #include <libxml/tree.h>
 
 #include <new>
-#include <vector>
 
 namespace ZANRET
 {
@@ -52,14 +51,14 @@ bool XmlDocument::LoadFile(const wchar_t* path)
     win32::FileReader file;
     if (!path || !file.Open(path, XmlLimits::kMaxCatalogueBytes))
         return false;
-    std::vector<char> buffer(kChunkBytes);
+    char buffer[kChunkBytes];
     bool failed = false;
     const bool loaded = Load(static_cast<std::size_t>(file.Size()),
                              [&](std::string_view& chunk)
                              {
                                  std::size_t n = 0;
-                                 failed = !file.Read(buffer.data(), buffer.size(), &n);
-                                 chunk = std::string_view(buffer.data(), failed ? 0 : n);
+                                 failed = !file.Read(buffer, sizeof buffer, &n);
+                                 chunk = std::string_view(buffer, failed ? 0 : n);
                              });
     if (failed)
         Release();
