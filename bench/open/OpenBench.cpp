@@ -25,6 +25,7 @@
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <vector>
 
 using namespace ZANRET;
 
@@ -81,7 +82,9 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
+    std::vector<char*> arguments = ParserBench::Interleaved(argc, argv);
+    int count = static_cast<int>(arguments.size()) - 1;
+    benchmark::Initialize(&count, arguments.data());
     TempFolder appData;
     TempFolder repository;
     setenv("LOCALAPPDATA", appData.Path().c_str(), 1);

@@ -1,8 +1,10 @@
 #pragma once
-// Prints the runs as usual and keeps the median real time of each benchmark that has repetitions.
+// Prints the runs as usual and keeps the median real time of each benchmark that has repetitions;
+// and the command line that interleaves the repetitions.
 
 #include <benchmark/benchmark.h>
 
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
@@ -29,4 +31,20 @@ public:
 private:
     std::map<std::string, double> m_medians;
 };
+
+// The command line with the repetitions of all benchmarks interleaved, unless it says otherwise: on
+// a shared machine a change of load then weighs on a benchmark and its floor alike.
+inline std::vector<char*> Interleaved(int argc, char** argv)
+{
+    static char flag[] = "--benchmark_enable_random_interleaving=true";
+    std::vector<char*> arguments(argv, argv + argc);
+    bool given = false;
+    for (char* argument : arguments)
+        given =
+            given || std::strncmp(argument, flag, std::strlen("--benchmark_enable_random_interleaving")) == 0;
+    if (!given)
+        arguments.insert(arguments.begin() + 1, flag);
+    arguments.push_back(nullptr);
+    return arguments;
+}
 } // namespace ParserBench

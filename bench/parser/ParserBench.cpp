@@ -220,7 +220,9 @@ int main(int argc, char** argv)
         return 0;
     }
 
-    benchmark::Initialize(&argc, argv);
+    std::vector<char*> arguments = ParserBench::Interleaved(argc, argv);
+    int count = static_cast<int>(arguments.size()) - 1;
+    benchmark::Initialize(&count, arguments.data());
     TempFolder repository;
     if (!ParserBench::WriteLargeRepository(repository.Path(), ParserBench::Counts{}))
     {
