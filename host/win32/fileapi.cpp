@@ -3,7 +3,6 @@
 #include "win32/path.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 DWORD GetFileAttributesW(LPCWSTR path)
 {
@@ -13,10 +12,11 @@ DWORD GetFileAttributesW(LPCWSTR path)
     struct stat info
     {
     };
+    // One stat answers everything: read-only is a file without write permission for anyone.
     if (stat(native.c_str(), &info) != 0)
         return INVALID_FILE_ATTRIBUTES;
     DWORD attributes = S_ISDIR(info.st_mode) ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
-    if (access(native.c_str(), W_OK) != 0)
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
         attributes |= FILE_ATTRIBUTE_READONLY;
     return attributes;
 }

@@ -4,23 +4,34 @@
 
 namespace win32
 {
-std::string NativePath(const std::wstring& path)
+std::string NativePath(std::wstring_view path)
 {
-    std::wstring mapped;
-    mapped.reserve(path.size());
-    for (wchar_t c : path)
+    // One pass: every existence test of a repository element comes through here.
+    std::string native;
+    native.reserve(path.size());
+    for (std::size_t i = 0; i < path.size();)
     {
+        wchar_t c = path[i];
+        if (c >= 0x80)
+        {
+            std::size_t end = i;
+            while (end < path.size() && path[end] >= 0x80)
+                ++end;
+            native += WideToUtf8(path.substr(i, end - i));
+            i = end;
+            continue;
+        }
         if (c == L'\\')
             c = L'/';
-        if (c == L'/' && !mapped.empty() && mapped.back() == L'/')
-            continue;
-        mapped += c;
+        if (c != L'/' || native.empty() || native.back() != '/')
+            native += static_cast<char>(c);
+        ++i;
     }
-    return WideToUtf8(mapped);
+    return native;
 }
 
 std::string NativePath(const wchar_t* path)
 {
-    return path ? NativePath(std::wstring(path)) : std::string();
+    return path ? NativePath(std::wstring_view(path)) : std::string();
 }
 } // namespace win32

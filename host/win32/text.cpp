@@ -45,8 +45,22 @@ std::string WideToUtf8(std::wstring_view text)
 std::wstring Utf8ToWide(std::string_view text)
 {
     std::wstring out;
-    out.reserve(text.size());
-    size_t i = 0;
+    Utf8ToWide(text, out);
+    return out;
+}
+
+void Utf8ToWide(std::string_view text, std::wstring& out)
+{
+    out.resize(text.size());
+    // Most text is ASCII: one code unit per byte.
+    size_t ascii = 0;
+    while (ascii < text.size() && static_cast<unsigned char>(text[ascii]) < 0x80)
+    {
+        out[ascii] = static_cast<wchar_t>(text[ascii]);
+        ++ascii;
+    }
+    out.resize(ascii);
+    size_t i = ascii;
     while (i < text.size())
     {
         const auto lead = static_cast<unsigned char>(text[i]);
@@ -99,6 +113,5 @@ std::wstring Utf8ToWide(std::string_view text)
         out += static_cast<wchar_t>(cp);
         i += 1 + static_cast<size_t>(extra);
     }
-    return out;
 }
 } // namespace win32

@@ -5,6 +5,7 @@
 #include "win32/shlobj.h"
 #include "win32/textfile.h"
 
+#include <cstdint>
 #include <new>
 
 namespace ZANRET
@@ -12,6 +13,10 @@ namespace ZANRET
 namespace
 {
 Settings* singleton = nullptr;
+
+// The settings file holds one path; no real one comes near 64 KiB. Anything larger, and anything
+// that is not a regular file (a folder, a device, a FIFO), is a file that cannot be read.
+constexpr std::uint64_t kSettingsFileLimit = 64 * 1024;
 
 // <local application data>\zanret.ini, or false when the folder cannot be found.
 bool SettingsFilePath(std::wstring& file)
@@ -53,7 +58,7 @@ bool Settings::ReadSettingsFile()
     if (!SettingsFilePath(file))
         return false;
     std::string bytes;
-    if (!win32::ReadTextModeFile(file.c_str(), bytes) || bytes.size() <= 2)
+    if (!win32::ReadTextModeFile(file.c_str(), bytes, kSettingsFileLimit) || bytes.size() <= 2)
         return false;
     // One byte per code unit of the same value.
     std::wstring content;

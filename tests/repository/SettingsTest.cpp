@@ -5,6 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+
 using namespace ZANRET;
 
 TEST(Settings, MissingOrShortFileLeavesThePathUnset)
@@ -163,4 +168,38 @@ TEST(Settings, WithoutTheObject)
     log.Clear();
     EXPECT_EQ(Settings::GetPath(), nullptr);
     EXPECT_TRUE(log.Only(DEBUG_ERROR, L"Settings::GetPath - singleton is nullptr"));
+}
+
+TEST(Settings, OnlyARegularFileOfAtMost64KiBIsReadAndWritten)
+{
+    CleanModel clean;
+    TempFolder appData;
+    LocalAppData local(appData.Path());
+    const auto file = appData.Path() / "zanret.ini";
+    MessageLog log;
+
+    // A device would never end, and a FIFO would wait for a writer: both leave the path unset.
+    std::filesystem::create_symlink("/dev/zero", file);
+    EXPECT_TRUE(Settings::LoadSettings());
+    EXPECT_FALSE(Settings::GetPathSet());
+    std::filesystem::remove(file);
+    ASSERT_EQ(mkfifo(file.c_str(), 0600), 0);
+    EXPECT_TRUE(Settings::LoadSettings());
+    EXPECT_FALSE(Settings::GetPathSet());
+    // No message but the one of the second load.
+    EXPECT_EQ(log.Messages().size(), 1u);
+    log.Clear();
+    // Saving to the FIFO does not wait either: it is a write that failed.
+    EXPECT_FALSE(Settings::SetPath(L"C:\\repo\\"));
+    EXPECT_EQ(log.CountOfType(DEBUG_ERROR), 1);
+    EXPECT_STREQ(Settings::GetPath(), L"C:\\repo\\");
+    std::filesystem::remove(file);
+
+    const std::string largest(64 * 1024, 'p');
+    appData.WriteFile("zanret.ini", largest);
+    EXPECT_TRUE(Settings::LoadSettings());
+    EXPECT_EQ(std::wstring(Settings::GetPath()).size(), largest.size());
+    appData.WriteFile("zanret.ini", largest + "p");
+    EXPECT_TRUE(Settings::LoadSettings());
+    EXPECT_FALSE(Settings::GetPathSet());
 }

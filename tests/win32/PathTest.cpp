@@ -1,10 +1,11 @@
+#include "win32/path.h"
 #include "TempFolder.h"
 #include "win32/fileapi.h"
-#include "win32/path.h"
 #include "win32/shlobj.h"
 #include "win32/text.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 TEST(Win32Path, BackslashesAndRunsOfSeparatorsBecomeOneSlash)
@@ -19,7 +20,9 @@ TEST(Win32Path, Utf8RoundTripAndMalformedInput)
 {
     const std::wstring text = L"a\u00e9\u4e2d\U0001F600";
     EXPECT_EQ(win32::Utf8ToWide(win32::WideToUtf8(text)), text);
-    EXPECT_EQ(win32::Utf8ToWide("a\xff" "b"), L"a\uFFFDb");
+    EXPECT_EQ(win32::Utf8ToWide("a\xff"
+                                "b"),
+              L"a\uFFFDb");
     EXPECT_EQ(win32::Utf8ToWide("\xe4\xb8"), L"\uFFFD\uFFFD");
     EXPECT_EQ(win32::Utf8ToWide("\xc0\x80"), L"\uFFFD\uFFFD"); // overlong
 }
@@ -29,14 +32,22 @@ TEST(Win32FileAttributes, FilesFoldersAndMissingPaths)
     TempFolder temp;
     temp.WriteFile("chars/a.txt", "x");
     const std::wstring base = temp.WidePath();
-    EXPECT_EQ(GetFileAttributesW((base + L"chars").c_str()) & FILE_ATTRIBUTE_DIRECTORY, FILE_ATTRIBUTE_DIRECTORY);
-    EXPECT_EQ(GetFileAttributesW((base + L"\\chars\\\\").c_str()) & FILE_ATTRIBUTE_DIRECTORY, FILE_ATTRIBUTE_DIRECTORY);
+    EXPECT_EQ(GetFileAttributesW((base + L"chars").c_str()) & FILE_ATTRIBUTE_DIRECTORY,
+              FILE_ATTRIBUTE_DIRECTORY);
+    EXPECT_EQ(GetFileAttributesW((base + L"\\chars\\\\").c_str()) & FILE_ATTRIBUTE_DIRECTORY,
+              FILE_ATTRIBUTE_DIRECTORY);
     const DWORD file = GetFileAttributesW((base + L"chars\\a.txt").c_str());
     ASSERT_NE(file, INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(file & FILE_ATTRIBUTE_DIRECTORY, 0u);
     EXPECT_EQ(GetFileAttributesW((base + L"missing").c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(GetFileAttributesW(L""), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(GetFileAttributesW(nullptr), INVALID_FILE_ATTRIBUTES);
+
+    // Read-only comes from the permissions that the one stat gives, not from a test of access.
+    EXPECT_EQ(file & FILE_ATTRIBUTE_READONLY, 0u);
+    std::filesystem::permissions(temp.Path() / "chars/a.txt", std::filesystem::perms::owner_read);
+    EXPECT_EQ(GetFileAttributesW((base + L"chars\\a.txt").c_str()),
+              FILE_ATTRIBUTE_NORMAL | FILE_ATTRIBUTE_READONLY);
 }
 
 TEST(Win32FolderPath, LocalAppDataFollowsTheEnvironmentAndFailsForMissingFolders)

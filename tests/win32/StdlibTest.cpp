@@ -1,7 +1,12 @@
 #include "win32/stdlib.h"
+#include "win32/text.h"
 
 #include <clocale>
+#include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <random>
+#include <string>
 
 TEST(Win32Wtof, ReadsTheLeadingNumber)
 {
@@ -37,5 +42,44 @@ TEST(Win32Wtof, DecimalPointUnderADecimalCommaLocale)
     ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
     EXPECT_DOUBLE_EQ(_wtof(L"1.5"), 1.5);
     EXPECT_DOUBLE_EQ(_wtof(L"1,5"), 1.0);
+    std::setlocale(LC_ALL, "C");
+}
+
+TEST(Win32Wtof, ShortDecimalsReadAsStrtodReadsThem)
+{
+    // Up to 15 digits take a shortcut; it must round exactly as strtod does.
+    std::mt19937 random(7);
+    for (int i = 0; i < 200000; ++i)
+    {
+        std::string text = random() % 2 ? "-" : "";
+        const int digits = 1 + static_cast<int>(random() % 17);
+        const int point = static_cast<int>(random() % (digits + 1));
+        for (int d = 0; d < digits; ++d)
+        {
+            if (d == point)
+                text += '.';
+            text += static_cast<char>('0' + random() % 10);
+        }
+        const std::wstring wide(text.begin(), text.end());
+        const double expected = std::strtod(text.c_str(), nullptr);
+        const double read = _wtof(wide.c_str());
+        ASSERT_EQ(std::memcmp(&expected, &read, sizeof read), 0) << text;
+    }
+}
+
+TEST(Win32Wtof, Utf8TextReadsAsItsWideForm)
+{
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
+    for (const char* text : {"1.5", " \t-12.25xyz", "+3e2", "abc", "", "7\xc3\xa9",
+                             "\xe2\x80\x83"
+                             "4.5",
+                             "\xe3\x80\x80-2",
+                             "\xff"
+                             "1",
+                             "inf", "0x1A", "-.25E-1", "1,5", "12345678901234567"})
+    {
+        const std::wstring wide = win32::Utf8ToWide(text);
+        EXPECT_EQ(win32::Utf8Atof(text), _wtof(wide.c_str())) << text;
+    }
     std::setlocale(LC_ALL, "C");
 }

@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+
 TEST(Win32TextFile, CarriageReturnLineFeedReadsAsLineFeed)
 {
     TempFolder temp;
@@ -57,4 +62,34 @@ TEST(Win32TextFile, BinaryReadKeepsEveryByte)
     EXPECT_EQ(back, bytes);
     EXPECT_FALSE(win32::ReadBinaryFile((temp.WidePath() + L"missing").c_str(), back));
     EXPECT_TRUE(back.empty());
+}
+
+TEST(Win32TextFile, OnlyRegularFilesWithinTheLimitAreReadOrWritten)
+{
+    TempFolder temp;
+    temp.WriteFile("ten.txt", "0123456789");
+    const std::wstring ten = temp.WidePath() + L"ten.txt";
+    std::string bytes;
+    EXPECT_TRUE(win32::ReadBinaryFile(ten.c_str(), bytes, 10));
+    EXPECT_FALSE(win32::ReadBinaryFile(ten.c_str(), bytes, 9));
+    EXPECT_FALSE(win32::ReadTextModeFile(ten.c_str(), bytes, 9));
+    EXPECT_TRUE(bytes.empty());
+
+    ASSERT_EQ(mkfifo((temp.Path() / "fifo").c_str(), 0600), 0);
+    const std::wstring fifo = temp.WidePath() + L"fifo";
+    EXPECT_FALSE(win32::ReadBinaryFile(fifo.c_str(), bytes));
+    EXPECT_FALSE(win32::WriteTextModeFile(fifo.c_str(), "x"));
+    EXPECT_FALSE(win32::ReadBinaryFile(L"/dev/zero", bytes));
+    EXPECT_FALSE(win32::WriteTextModeFile(L"/dev/null", "x"));
+    EXPECT_FALSE(win32::ReadBinaryFile(temp.WidePath().c_str(), bytes));
+
+    win32::FileReader reader;
+    ASSERT_TRUE(reader.Open(ten.c_str(), 10));
+    EXPECT_EQ(reader.Size(), 10u);
+    char buffer[4];
+    std::size_t n = 0;
+    std::string all;
+    while (reader.Read(buffer, sizeof buffer, &n) && n > 0)
+        all.append(buffer, n);
+    EXPECT_EQ(all, "0123456789");
 }

@@ -5,6 +5,7 @@
 #include "repository/RepositoryLayout.h"
 #include "repository/xml/XmlDocument.h"
 #include "win32/fileapi.h"
+#include "win32/text.h"
 
 #include <string>
 
@@ -99,8 +100,13 @@ bool NetXMLParser2::ParseRepositoryXML(const wchar_t* folder)
         Debug::AddDebugMessage(DEBUG_INFO, L"ParseRepositoryXML: invalid XML structure (zanret)");
         return false;
     }
-    for (const XmlNode* child = Xml::FirstChildElement(root); child; child = Xml::NextSiblingElement(child))
+    for (const XmlNode* child = Xml::FirstChildElement(root); child;)
+    {
         ParseRepositoryElement(child, folder);
+        // What is read is in the store now; its part of the document is not needed any more.
+        child = Xml::NextSiblingElement(child);
+        document.ReleaseBefore(child);
+    }
     return true;
 }
 
@@ -187,17 +193,12 @@ bool NetXMLParser2::ParseCharacter(const XmlNode* node, const wchar_t* folder)
     return true;
 }
 
-void NetXMLParser2::CopyAttributes(DataContainer* element, const XmlNode* node)
-{
-    Xml::ForEachAttribute(node, [element](const wchar_t* name, const wchar_t* value)
-                          { element->SetData(name, value); });
-}
-
 void NetXMLParser2::CopyAllAttributes(DataContainer* element, const XmlNode* node)
 {
     if (!element)
         return;
-    CopyAttributes(element, node);
+    Xml::ForEachAttribute(node, [element](const wchar_t* name, const wchar_t* value)
+                          { element->SetData(name, value); });
     Data2::RegisterID(element);
 }
 
@@ -336,13 +337,44 @@ void NetXMLParser2::HandleAssetMatrix(const XmlNode* node, CharacterData* charac
 {
     if (!node || !character)
         return;
-    for (const XmlNode* matrix = FirstChildNamed(node, "matrix"); matrix;
-         matrix = NextSiblingNamed(matrix, "matrix"))
+    // Each record goes straight into its entry, with the messages that the entry's fields give when
+    // they are read from an element: the entry is announced, and each missing field is reported.
+    static const wchar_t* const valueNames[XmlMatrixRecord::VALUE_COUNT] = {L"xpos", L"ypos", L"zpos",
+                                                                            L"xrot", L"yrot", L"zrot"};
+    const auto missing = [](const wchar_t* field)
     {
-        // Only the record is kept; the element itself takes no unique id.
-        DataContainer record;
-        CopyAttributes(&record, matrix);
-        character->AddAssetMatrixElement(&record);
+        Debug::AddDebugMessage(DEBUG_WARNING, L"Missing datafield:");
+        Debug::AddDebugMessage(DEBUG_WARNING, field);
+    };
+    std::wstring poseId;
+    std::wstring assetId;
+    for (const XmlMatrixRecord* record = Xml::FirstMatrixRecord(node); record; record = record->next)
+    {
+        Debug::AddDebugMessage(DEBUG_INFO, L"add asset matrix element...");
+        if (!record->poseID)
+        {
+            missing(L"poseID");
+            continue;
+        }
+        if (!record->assetID)
+        {
+            missing(L"assetID");
+            continue;
+        }
+        float values[XmlMatrixRecord::VALUE_COUNT] = {};
+        for (int i = 0; i < XmlMatrixRecord::VALUE_COUNT; ++i)
+        {
+            if (record->present & (1u << i))
+                values[i] = record->values[i];
+            else
+                missing(valueNames[i]);
+        }
+        win32::Utf8ToWide(record->poseID, poseId);
+        win32::Utf8ToWide(record->assetID, assetId);
+        character->AddAssetMatrixEntry(poseId.c_str(), assetId.c_str(), values[XmlMatrixRecord::XPOS],
+                                       values[XmlMatrixRecord::YPOS], values[XmlMatrixRecord::ZPOS],
+                                       values[XmlMatrixRecord::XROT], values[XmlMatrixRecord::YROT],
+                                       values[XmlMatrixRecord::ZROT]);
     }
 }
 } // namespace ZANRET

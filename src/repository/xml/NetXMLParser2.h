@@ -39,7 +39,6 @@ public:
     static void HandleAssetMatrix(const XmlNode* node, CharacterData* character);
 
 private:
-    static void CopyAttributes(DataContainer* element, const XmlNode* node);
     static void SetClothAvailability(DataContainer* cloth, const CharacterData* character);
 };
 } // namespace ZANRET

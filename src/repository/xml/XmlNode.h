@@ -1,16 +1,60 @@
 #pragma once
-// Read access to the nodes of a loaded catalogue (see XmlDocument). Names are full names, prefix
+// Read access to the elements of a loaded catalogue (see XmlDocument). Names are full names, prefix
 // included, compared exactly. Every text leaves this layer as wide text.
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
-struct _xmlNode;
-
 namespace ZANRET
 {
-// A node of a loaded document; it belongs to its XmlDocument and lives as long as that does.
-using XmlNode = _xmlNode;
+// One attribute or namespace declaration of an element: a declaration is named "xmlns" or
+// "xmlns:prefix". Texts are UTF-8, terminated, with references resolved.
+struct XmlAttribute
+{
+    const char* prefix; // null when the name has none
+    const char* local;
+    const char* value;
+    std::uint32_t length;
+};
+
+// A "matrix" element of a character's "AssetMatrix", read straight into what its entry needs.
+struct XmlMatrixRecord
+{
+    enum Value : std::uint8_t
+    {
+        XPOS,
+        YPOS,
+        ZPOS,
+        XROT,
+        YROT,
+        ZROT,
+        VALUE_COUNT
+    };
+    const XmlMatrixRecord* next;
+    const char* poseID;  // null when the attribute is missing
+    const char* assetID; // null when the attribute is missing
+    float values[VALUE_COUNT];
+    std::uint8_t present; // bit i: values[i] was given
+};
+
+// An element of a loaded document; it belongs to its XmlDocument and lives as long as that does.
+// Text, comments, processing instructions and entity references are not kept.
+struct XmlNode
+{
+    const char* prefix;
+    const char* local;
+    bool inNamespace;
+    // Where the element's memory begins in its document (XmlDocument::ReleaseBefore).
+    std::uint32_t block;
+    const XmlNode* firstChild;
+    const XmlNode* next;
+    // Namespace declarations first, then the attributes in document order.
+    const XmlAttribute* attributes;
+    std::uint32_t attributeCount;
+    // The records of a character's "AssetMatrix", which holds no child nodes for them.
+    const XmlMatrixRecord* firstRecord;
+};
 
 namespace Xml
 {
@@ -19,11 +63,10 @@ bool IsElement(const XmlNode* node);
 // True for an element whose full name ("prefix:local" or "local") is exactly the given UTF-8 text.
 bool HasName(const XmlNode* node, const char* name);
 
-// The full name of an element, empty for any other node.
+// The full name of an element, empty for none.
 std::wstring GetName(const XmlNode* node);
 
-// The element's child elements in document order. Text (whitespace-only or not), comments,
-// processing instructions and entity references are passed over.
+// The element's child elements in document order.
 const XmlNode* FirstChildElement(const XmlNode* node);
 const XmlNode* NextSiblingElement(const XmlNode* node);
 
@@ -33,10 +76,13 @@ bool HasAttributes(const XmlNode* node);
 using AttributeVisitor = std::function<void(const wchar_t* name, const wchar_t* value)>;
 
 // Visits every attribute of an element: its namespace declarations ("xmlns", "xmlns:p") first,
-// then its other attributes in document order, with references resolved. Nothing for non-elements.
+// then its other attributes in document order, with references resolved. Nothing for null.
 void ForEachAttribute(const XmlNode* node, const AttributeVisitor& visit);
 
 // The value of the attribute with this full name, references resolved. False when there is none.
 bool GetAttribute(const XmlNode* node, const char* name, std::wstring& value);
+
+// The records of a character's "AssetMatrix" section in document order; null for none.
+const XmlMatrixRecord* FirstMatrixRecord(const XmlNode* node);
 } // namespace Xml
 } // namespace ZANRET

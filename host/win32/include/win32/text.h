@@ -9,4 +9,6 @@ namespace win32
 std::string WideToUtf8(std::wstring_view text);
 // Malformed UTF-8 sequences become U+FFFD.
 std::wstring Utf8ToWide(std::string_view text);
+// The same into an existing string, which keeps its storage for the next text.
+void Utf8ToWide(std::string_view text, std::wstring& out);
 } // namespace win32

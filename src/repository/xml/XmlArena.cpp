@@ -1,0 +1,58 @@
+#include "repository/xml/XmlArena.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace ZANRET
+{
+namespace
+{
+// Large enough to come straight from the system and go back to it when freed.
+constexpr std::size_t kBlockBytes = 256 * 1024;
+} // namespace
+
+XmlArena::~XmlArena()
+{
+    for (char* block : m_blocks)
+        std::free(block);
+}
+
+void XmlArena::ReleaseBefore(std::size_t block)
+{
+    for (; m_released < block && m_released + 1 < m_blocks.size(); ++m_released)
+    {
+        std::free(m_blocks[m_released]);
+        m_blocks[m_released] = nullptr;
+    }
+}
+
+void* XmlArena::AllocateInNewBlock(std::size_t size, std::size_t alignment)
+{
+    const std::size_t bytes = size + alignment > kBlockBytes ? size + alignment : kBlockBytes;
+    auto* block = static_cast<char*>(std::malloc(bytes));
+    if (!block)
+        return nullptr;
+    try
+    {
+        m_blocks.push_back(block);
+    }
+    catch (const std::bad_alloc&)
+    {
+        std::free(block);
+        return nullptr;
+    }
+    m_next = block;
+    m_left = bytes;
+    return Allocate(size, alignment);
+}
+
+const char* XmlArena::Copy(std::string_view text)
+{
+    auto* copy = static_cast<char*>(Allocate(text.size() + 1, 1));
+    if (!copy)
+        return nullptr;
+    std::memcpy(copy, text.data(), text.size());
+    copy[text.size()] = '\0';
+    return copy;
+}
+} // namespace ZANRET

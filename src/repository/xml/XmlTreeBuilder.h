@@ -1,0 +1,82 @@
+#pragma once
+// Builds the element tree of a document from libxml2's SAX2 events as they come: elements with
+// their names, namespace declarations and attribute values (references resolved), nothing else.
+// The "matrix" elements of a character's "AssetMatrix" become records straight from their
+// attributes. Content that the parser reads from entity text goes to libxml2's own tree builder,
+// as it would in a document tree, so that the parser reads each entity once.
+
+#include "repository/xml/XmlArena.h"
+#include "repository/xml/XmlNode.h"
+
+#include <libxml/parser.h>
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace ZANRET
+{
+class XmlTreeBuilder
+{
+public:
+    // The document element goes to the head, everything below it to the body, so that the body can
+    // be given back one child of the document element after the other.
+    XmlTreeBuilder(XmlArena& head, XmlArena& body, std::size_t documentSize);
+
+    // Routes the element and content events of the handler here.
+    static void Install(xmlSAXHandler& handler);
+    // Binds the builder to the document's parser; before the first byte is parsed.
+    void Attach(xmlParserCtxtPtr context);
+
+    // The document element; null until one was read.
+    const XmlNode* Root() const { return m_root; }
+    // True once the tree could not be built (no memory, too deep, too much entity text).
+    bool Failed() const { return m_failed; }
+
+private:
+    enum Name
+    {
+        ZANRET_ROOT,
+        CHARACTER,
+        ASSET_MATRIX,
+        MATRIX,
+        POSE_ID,
+        ASSET_ID,
+        NAME_COUNT
+    };
+
+    static XmlTreeBuilder* Of(void* context);
+    static void StartElement(void* context, const xmlChar* local, const xmlChar* prefix, const xmlChar* uri,
+                             int namespaceCount, const xmlChar** namespaces, int attributeCount,
+                             int defaultedCount, const xmlChar** attributes);
+    static void EndElement(void* context, const xmlChar* local, const xmlChar* prefix, const xmlChar* uri);
+    static void Characters(void* context, const xmlChar* text, int length);
+    static void IgnorableWhitespace(void* context, const xmlChar* text, int length);
+    static void CDataBlock(void* context, const xmlChar* text, int length);
+    static void Comment(void* context, const xmlChar* text);
+    static void ProcessingInstruction(void* context, const xmlChar* target, const xmlChar* data);
+    static void Reference(void* context, const xmlChar* name);
+
+    void Start(const xmlChar* local, const xmlChar* prefix, const xmlChar* uri, int namespaceCount,
+               const xmlChar** namespaces, int attributeCount, const xmlChar** attributes);
+    bool IsRecordPath(const xmlChar* local, const xmlChar* prefix) const;
+    void AddRecord(int attributeCount, const xmlChar** attributes);
+    // The attribute's value with references resolved, copied into the arena; null on failure.
+    const char* Value(XmlArena& arena, const xmlChar* begin, const xmlChar* end, std::uint32_t& length);
+    void Fail();
+
+    XmlArena& m_head;
+    XmlArena& m_arena;
+    xmlParserCtxtPtr m_context = nullptr;
+    const xmlChar* m_names[NAME_COUNT] = {};
+    const xmlChar* m_valueNames[XmlMatrixRecord::VALUE_COUNT] = {};
+    XmlNode* m_root = nullptr;
+    std::vector<XmlNode*> m_open;      // the open elements, the document element first
+    std::vector<XmlNode*> m_lastChild; // the last child so far of each open element
+    XmlMatrixRecord* m_lastRecord = nullptr;
+    std::size_t m_skipped = 0; // open elements inside a record
+    std::size_t m_entityBudget;
+    std::string m_scratch;
+    bool m_failed = false;
+};
+} // namespace ZANRET
