@@ -322,7 +322,20 @@ void MainWindowGeneralSelector::DropPages(std::size_t first)
             clothMaterialTab = nullptr;
         }
     }
-    dropped.clear();
+    // The shown page goes last, the others from the end: a tab control whose shown page goes shows
+    // the next one, which would make every dropped page show (and decode) its pictures in turn.
+    const QWidget* shown = m_control ? m_control->currentWidget() : nullptr;
+    const auto shownPage =
+        std::find_if(dropped.begin(), dropped.end(),
+                     [shown](const auto& page) { return page->GetPageControl() == shown; });
+    if (shownPage != dropped.end())
+    {
+        std::rotate(dropped.begin(), shownPage, shownPage + 1);
+    }
+    while (!dropped.empty())
+    {
+        dropped.pop_back();
+    }
 }
 
 void MainWindowGeneralSelector::AppendPage(std::unique_ptr<MainWindowGeneralPage> page)
