@@ -132,26 +132,26 @@ void CheckPagePictures(benchmark::State& state, std::int32_t firstPage, const st
     }
 }
 
-void CharacterClick(benchmark::State& state, bool firstVisit)
+// Clicks on a tree node, each a first visit (nothing decoded yet) or not.
+void ClickNodeRepeatedly(benchmark::State& state, QTreeWidgetItem* node, bool firstVisit)
 {
     const std::size_t before = MainWindowPictures::DecodeCount();
     for (auto _ : state)
     {
         PrepareClick(state, firstVisit);
-        ClickNode(g_clicked.characterNode);
+        ClickNode(node);
     }
     ReportDecoded(state, before);
 }
 
+void CharacterClick(benchmark::State& state, bool firstVisit)
+{
+    ClickNodeRepeatedly(state, g_clicked.characterNode, firstVisit);
+}
+
 void OutfitClick(benchmark::State& state, bool firstVisit)
 {
-    const std::size_t before = MainWindowPictures::DecodeCount();
-    for (auto _ : state)
-    {
-        PrepareClick(state, firstVisit);
-        ClickNode(g_clicked.outfitNode);
-    }
-    ReportDecoded(state, before);
+    ClickNodeRepeatedly(state, g_clicked.outfitNode, firstVisit);
     CheckPagePictures(state, 0, g_clicked.outfitPictures);
 }
 
