@@ -3,6 +3,11 @@
 #include "hostforms/HostWindow.h"
 
 #include "ChildControl.h"
+#include "OpeningPlace.h"
+
+#include <QGuiApplication>
+#include <QMargins>
+#include <QScreen>
 
 namespace hostforms
 {
@@ -22,6 +27,11 @@ void MaxForm::ShowModeless()
         ApplyWindowFlags();
     }
     setWindowModality(Qt::NonModal);
+    if (!m_opened)
+    {
+        m_opened = true;
+        PlaceOnScreen();
+    }
     show();
     raise();
     activateWindow();
@@ -72,9 +82,10 @@ void MaxForm::SetControlBox(bool shown)
 
 void MaxForm::ApplyWindowFlags()
 {
+    // A tool window of the host's: the window system keeps it above the host window, as the
+    // platform keeps a form above the window that owns it.
     QWidget* host = HostMainWindow();
-    Qt::WindowFlags flags = host ? Qt::Window : Qt::Tool;
-    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    Qt::WindowFlags flags = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (m_controlBox)
     {
         flags |= Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
@@ -105,5 +116,30 @@ void MaxForm::ApplyWindowFlags()
     {
         show();
     }
+}
+void MaxForm::PlaceOnScreen()
+{
+    const QWidget* host = HostMainWindow();
+    const bool overHost = host && host->isVisible();
+    const QScreen* screen = overHost ? host->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+    {
+        return;
+    }
+    // The form has no frame before it is shown; the host's is the best guess at the one it gets.
+    QMargins frame;
+    if (overHost)
+    {
+        const QRect inner = host->geometry();
+        const QRect outer = host->frameGeometry();
+        frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    }
+    const QSize frameSize = size().grownBy(frame);
+    // Placed by code: it stays there, as far as it fits on the screen.
+    const QRect over = testAttribute(Qt::WA_Moved) ? QRect(pos(), frameSize)
+                       : overHost                  ? host->frameGeometry()
+                                                   : screen->availableGeometry();
+    move(OpeningPlace(frameSize, over, screen->availableGeometry()));
 }
 } // namespace hostforms

@@ -11,8 +11,70 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 
 void PictureBox::SetImage(const QImage& image)
 {
+    m_source = {};
     m_image = image;
     update();
+}
+
+void PictureBox::SetImageSource(ImageSource source)
+{
+    m_image = QImage();
+    m_source = std::move(source);
+    if (isVisible())
+    {
+        MakeImage();
+    }
+    update();
+}
+
+const QImage& PictureBox::Image() const
+{
+    MakeImage();
+    return m_image;
+}
+
+void PictureBox::MakeImage() const
+{
+    if (m_source)
+    {
+        // Taken first: whatever the source does, it runs once.
+        const ImageSource source = std::move(m_source);
+        m_source = {};
+        m_image = source();
+    }
+}
+
+void PictureBox::MakeImageWhenInView()
+{
+    if (!m_source || !isVisible())
+    {
+        return;
+    }
+    // The part of the box that its parents leave in view, up to its window; a box scrolled out of
+    // view makes its image when it is painted.
+    QRect area = rect();
+    for (const QWidget* control = this; !control->isWindow(); control = control->parentWidget())
+    {
+        area.translate(control->pos());
+        area &= control->parentWidget()->rect();
+        if (area.isEmpty())
+        {
+            return;
+        }
+    }
+    MakeImage();
+}
+
+void PictureBox::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    MakeImageWhenInView();
+}
+
+void PictureBox::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    MakeImageWhenInView();
 }
 
 void PictureBox::SetClickHandler(ClickHandler handler)
@@ -22,6 +84,7 @@ void PictureBox::SetClickHandler(ClickHandler handler)
 
 void PictureBox::paintEvent(QPaintEvent*)
 {
+    MakeImage();
     if (m_image.isNull())
     {
         return;

@@ -50,11 +50,11 @@ bool ScrollPanel::eventFilter(QObject* watched, QEvent* event)
             {
                 child->installEventFilter(this);
             }
-            FitSurface();
+            RequestFit();
         }
         else if (event->type() == QEvent::ChildRemoved)
         {
-            FitSurface();
+            RequestFit();
         }
     }
     else if (watched->parent() == m_surface)
@@ -67,7 +67,7 @@ bool ScrollPanel::eventFilter(QObject* watched, QEvent* event)
         case QEvent::Hide:
         case QEvent::ShowToParent:
         case QEvent::HideToParent:
-            FitSurface();
+            RequestFit();
             break;
         default:
             break;
@@ -76,8 +76,31 @@ bool ScrollPanel::eventFilter(QObject* watched, QEvent* event)
     return QScrollArea::eventFilter(watched, event);
 }
 
+void ScrollPanel::showEvent(QShowEvent* event)
+{
+    QScrollArea::showEvent(event);
+    if (m_fitPending)
+    {
+        FitSurface();
+    }
+}
+
+void ScrollPanel::RequestFit()
+{
+    // A hidden panel (a tab page not shown) fits once when it shows, not after every control.
+    if (isVisible())
+    {
+        FitSurface();
+    }
+    else
+    {
+        m_fitPending = true;
+    }
+}
+
 void ScrollPanel::FitSurface()
 {
+    m_fitPending = false;
     QSize size(0, 0);
     for (QObject* child : m_surface->children())
     {

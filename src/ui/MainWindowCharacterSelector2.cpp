@@ -11,6 +11,7 @@
 
 #include <QColor>
 #include <QEvent>
+#include <QMouseEvent>
 #include <QPalette>
 #include <QString>
 #include <QTreeWidget>
@@ -35,7 +36,9 @@ std::int32_t UniqueOf(const std::unordered_map<const QTreeWidgetItem*, std::int3
     return found != uniques.end() ? found->second : 0;
 }
 
-// Any click released on the tree's surface, and every mouse move over it.
+// Clicks released on the tree's surface, and every mouse move over it. Only the left button
+// chooses, as in the platform's own tree controls: Qt's tree selects with any button, so the other
+// buttons never reach it.
 class TreeMouseWatcher : public QObject
 {
 public:
@@ -46,15 +49,24 @@ public:
 
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::MouseButtonRelease)
+        switch (event->type())
         {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            return static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton;
+        case QEvent::MouseButtonRelease:
+            if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
+            {
+                return true;
+            }
             m_onClick();
-        }
-        else if (event->type() == QEvent::MouseMove)
-        {
+            return false;
+        case QEvent::MouseMove:
             m_onMove();
+            return false;
+        default:
+            return false;
         }
-        return false;
     }
 
 private:

@@ -7,6 +7,7 @@
 #include "ui/MainWindowGeneralFill.h"
 #include "ui/MainWindowGeneralSelector.h"
 #include "ui/MainWindowMenu.h"
+#include "ui/MainWindowPictures.h"
 #include "ui/MainWindowPlacementWidget.h"
 #include "ui/MainWindowSelectionInfo.h"
 
@@ -62,6 +63,7 @@ MainWindowClass::~MainWindowClass()
     {
         window = nullptr;
     }
+    MainWindowPictures::Clear();
 }
 
 void MainWindowClass::UpdateTitle()
@@ -73,6 +75,8 @@ void MainWindowClass::UpdateTitle()
 
 void MainWindowClass::Rebuild()
 {
+    // The repository was read again: its pictures may have changed on disk.
+    MainWindowPictures::Clear();
     // The new parts are made for the base size; their anchors then stretch them to the user's.
     const QSize userSize = size();
     resize(base_width, base_height);

@@ -43,6 +43,7 @@ void MainWindowClothMaterialsTab::FillMaterials(DataContainer* cloth, CharacterD
     const std::wstring clothFolder = Field(cloth, L"folder");
     const wchar_t* clothId = Selection2::GetCloth();
     bool chosen = false;
+    ClothMeshTests meshes;
     for (std::int32_t i = 0; i < materials->GetChildCount(); ++i)
     {
         DataContainer* material = materials->GetChild(i);
@@ -64,7 +65,7 @@ void MainWindowClothMaterialsTab::FillMaterials(DataContainer* cloth, CharacterD
         {
             continue;
         }
-        const bool available = ClothMeshExists(characterFolder, selectedCloth, clothId, pose);
+        const bool available = meshes.Exists(characterFolder, selectedCloth, clothId, pose);
         const QString url = BuyLink(pose, clothId);
         if (!FileExists(preview))
         {

@@ -7,14 +7,11 @@
 #include "repository/Debug.h"
 #include "repository/RepositoryLayout.h"
 #include "ui/MainWindowGeneralFill.h"
+#include "ui/MainWindowPictures.h"
 
 #include <hostforms/PictureBox.h>
 #include <hostforms/ScrollPanel.h>
 
-#include <win32/path.h>
-
-#include <QByteArray>
-#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QString>
@@ -27,24 +24,6 @@ namespace
 {
 using MainWindowGeneralFill::Field;
 
-// The picture in the file, read at once and closed again; a null image when there is no file or it
-// cannot be decoded.
-QImage ReadImage(const std::wstring& path)
-{
-    if (!MainWindowGeneralFill::FileExists(path))
-    {
-        return QImage();
-    }
-    QFile file(QString::fromStdString(win32::NativePath(path)));
-    if (!file.open(QIODevice::ReadOnly))
-    {
-        return QImage();
-    }
-    const QByteArray bytes = file.readAll();
-    file.close();
-    return QImage::fromData(bytes);
-}
-
 // The overlay at its own size over the picture's top-left corner, with its transparency.
 QImage WithOverlay(const QImage& picture, const QImage& overlay)
 {
@@ -54,6 +33,21 @@ QImage WithOverlay(const QImage& picture, const QImage& overlay)
     painter.drawImage(QPoint(0, 0), overlay);
     painter.end();
     return result;
+}
+
+// The outfit's picture, under the overlay when it is not available and the overlay file exists.
+QImage Picture(const std::wstring& path, bool overlaid)
+{
+    const QImage picture = MainWindowPictures::Get(path);
+    if (!overlaid || picture.isNull())
+    {
+        return picture;
+    }
+    const std::wstring overlayPath =
+        RepositoryLayout::ClothOverlayFile(MainWindowGeneralFill::RepositoryPath());
+    const QImage overlay =
+        MainWindowGeneralFill::FileExists(overlayPath) ? MainWindowPictures::Get(overlayPath) : QImage();
+    return overlay.isNull() ? picture : WithOverlay(picture, overlay);
 }
 } // namespace
 
@@ -81,27 +75,34 @@ bool MainWindowClothPreview::Create(hostforms::ScrollPanel* parent, int xpos, in
 
     const std::wstring path =
         RepositoryLayout::ClothPreviewFile(Field(character, L"folder"), Field(cloth, L"id"));
-    QImage image = ReadImage(path);
-    // A picture that cannot be decoded counts as a missing one.
-    if (image.isNull())
+    // A shown panel tells at once a file that holds no picture, which counts as a missing one. The
+    // hidden panel (an outfit is chosen) decodes nothing: it is made again before it is next shown.
+    const bool overlaid = !m_available;
+    const bool decodeNow = !parent->isHidden();
+    bool found = MainWindowGeneralFill::FileExists(path);
+    QImage image;
+    if (found && decodeNow)
+    {
+        image = Picture(path, overlaid);
+        found = !image.isNull();
+    }
+    if (!found)
     {
         Debug::AddDebugMessage(DEBUG_INFO, L"preview image not found");
         return false;
-    }
-    if (!m_available)
-    {
-        const QImage overlay =
-            ReadImage(RepositoryLayout::ClothOverlayFile(MainWindowGeneralFill::RepositoryPath()));
-        if (!overlay.isNull())
-        {
-            image = WithOverlay(image, overlay);
-        }
     }
 
     auto* preview = new hostforms::PictureBox();
     preview->setGeometry(xpos + 10, 70, 110, 330);
     preview->hide();
-    preview->SetImage(image);
+    if (decodeNow)
+    {
+        preview->SetImage(image);
+    }
+    else
+    {
+        preview->SetImageSource([path, overlaid] { return Picture(path, overlaid); });
+    }
     preview->SetClickHandler([this](Qt::MouseButton) { clicked(); });
     m_preview = preview;
     parent->AddControl(preview);

@@ -4,9 +4,9 @@
 #include "repository/RepositoryLayout.h"
 #include "ui/MainWindowGeneralFill.h"
 #include "ui/MainWindowGeneralPage.h"
+#include "ui/MainWindowPictures.h"
 
 #include <hostforms/LinkOpener.h>
-#include <win32/path.h>
 
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -57,22 +57,23 @@ protected:
     bool hitButton(const QPoint& position) const override { return rect().contains(position); }
 };
 
-QImage ReadImage(const std::wstring& path)
+// The overlay file of elements that cannot be chosen; empty when there is none.
+std::wstring OverlayFile()
 {
-    return QImage(QString::fromStdString(win32::NativePath(path)));
+    const std::wstring overlayPath =
+        RepositoryLayout::ElementOverlayFile(MainWindowGeneralFill::RepositoryPath());
+    return MainWindowGeneralFill::FileExists(overlayPath) ? overlayPath : std::wstring();
 }
 
 // The preview under the overlay of elements that cannot be chosen: drawn at its natural size from the
 // top-left corner, its transparency respected. Without an overlay file the preview stays as it is.
-void DrawOverlay(QImage& image)
+void DrawOverlay(QImage& image, const std::wstring& overlayPath)
 {
-    const std::wstring overlayPath =
-        RepositoryLayout::ElementOverlayFile(MainWindowGeneralFill::RepositoryPath());
-    if (image.isNull() || !MainWindowGeneralFill::FileExists(overlayPath))
+    if (image.isNull() || overlayPath.empty())
     {
         return;
     }
-    const QImage overlay = ReadImage(overlayPath);
+    const QImage overlay = MainWindowPictures::Get(overlayPath);
     if (overlay.isNull())
     {
         return;
@@ -107,8 +108,7 @@ MainWindowElementBase::~MainWindowElementBase()
 void MainWindowElementBase::CreateControls(hostforms::ScrollPanel* tabPage, std::int32_t unique,
                                            const QString& text, const std::wstring& imagePath,
                                            MainWindowGeneralPage* page, bool available, const QString& url,
-                                           std::int32_t boxWidth, std::int32_t pictureWidth,
-                                           std::int32_t pictureHeight)
+                                           std::int32_t boxWidth, QRect picture)
 {
     m_unique = unique;
     m_parent = tabPage;
@@ -126,14 +126,18 @@ void MainWindowElementBase::CreateControls(hostforms::ScrollPanel* tabPage, std:
 
     if (MainWindowGeneralFill::FileExists(imagePath))
     {
-        QImage image = ReadImage(imagePath);
-        if (!available)
-        {
-            DrawOverlay(image);
-        }
+        const std::wstring overlayPath = available ? std::wstring() : OverlayFile();
         m_logo = new hostforms::PictureBox();
-        m_logo->resize(pictureWidth, pictureHeight);
-        m_logo->SetImage(image);
+        // Placed before it is put on the page: where it first stands decides whether it is in view.
+        m_logo->setGeometry(picture);
+        // Decoded when the page first shows it.
+        m_logo->SetImageSource(
+            [imagePath, overlayPath]
+            {
+                QImage image = MainWindowPictures::Get(imagePath);
+                DrawOverlay(image, overlayPath);
+                return image;
+            });
         m_logo->SetClickHandler([this](Qt::MouseButton) { AfterSelectImage(); });
         if (tabPage)
         {

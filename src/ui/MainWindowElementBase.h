@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QPointer>
+#include <QRect>
 #include <QString>
 
 #include <cstdint>
@@ -52,11 +53,10 @@ public:
 
 protected:
     // The shared part of Create: stores the arguments, makes the check box (on the page only when
-    // available) and the picture.
+    // available) and the picture at its position.
     void CreateControls(hostforms::ScrollPanel* tabPage, std::int32_t unique, const QString& text,
                         const std::wstring& imagePath, MainWindowGeneralPage* page, bool available,
-                        const QString& url, std::int32_t boxWidth, std::int32_t pictureWidth,
-                        std::int32_t pictureHeight);
+                        const QString& url, std::int32_t boxWidth, QRect picture);
 
     // Handlers of a click on the check box (after it toggled) and on the picture.
     void AfterSelect();

@@ -6,11 +6,7 @@ void MainWindowGeneralElement::Create(hostforms::ScrollPanel* tabPage, std::int3
                                       std::int32_t y, const QString& text, const std::wstring& imagePath,
                                       MainWindowGeneralPage* page, bool available, const QString& url)
 {
-    CreateControls(tabPage, unique, text, imagePath, page, available, url, 150, 150, 150);
+    CreateControls(tabPage, unique, text, imagePath, page, available, url, 150, QRect(x, y - 200, 150, 150));
     m_checkBox->move(x, y + 10);
-    if (m_logo)
-    {
-        m_logo->move(x, y - 200);
-    }
 }
 } // namespace ZANRET

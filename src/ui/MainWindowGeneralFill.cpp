@@ -6,6 +6,8 @@
 
 #include <win32/fileapi.h>
 
+#include <utility>
+
 namespace ZANRET::MainWindowGeneralFill
 {
 std::wstring Field(const DataContainer* element, const wchar_t* name)
@@ -41,15 +43,42 @@ std::wstring RepositoryPath()
     return path ? std::wstring(path) : std::wstring();
 }
 
-bool ClothMeshExists(const std::wstring& characterFolder, const DataContainer* cloth, const wchar_t* clothId,
-                     const DataContainer* pose)
+namespace
+{
+// Empty when there is no cloth, cloth id or pose to form it from.
+std::wstring ClothMeshFile(const std::wstring& characterFolder, const DataContainer* cloth,
+                           const wchar_t* clothId, const DataContainer* pose)
 {
     if (!cloth || !clothId || !pose)
     {
+        return {};
+    }
+    return RepositoryLayout::ClothMeshFile(characterFolder, Field(cloth, L"folder"), clothId,
+                                           Field(pose, L"id"));
+}
+} // namespace
+
+bool ClothMeshExists(const std::wstring& characterFolder, const DataContainer* cloth, const wchar_t* clothId,
+                     const DataContainer* pose)
+{
+    const std::wstring path = ClothMeshFile(characterFolder, cloth, clothId, pose);
+    return !path.empty() && FileExists(path);
+}
+
+bool ClothMeshTests::Exists(const std::wstring& characterFolder, const DataContainer* cloth,
+                            const wchar_t* clothId, const DataContainer* pose)
+{
+    std::wstring path = ClothMeshFile(characterFolder, cloth, clothId, pose);
+    if (path.empty())
+    {
         return false;
     }
-    return FileExists(RepositoryLayout::ClothMeshFile(characterFolder, Field(cloth, L"folder"), clothId,
-                                                      Field(pose, L"id")));
+    if (path != m_path)
+    {
+        m_exists = FileExists(path);
+        m_path = std::move(path);
+    }
+    return m_exists;
 }
 
 QString BuyLink(const DataContainer* pose, const wchar_t* clothId)

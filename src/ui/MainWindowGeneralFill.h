@@ -26,6 +26,18 @@ std::wstring RepositoryPath();
 // <character folder>\<cloth folder>\<cloth id>_<pose id>.vrmesh
 bool ClothMeshExists(const std::wstring& characterFolder, const DataContainer* cloth, const wchar_t* clothId,
                      const DataContainer* pose);
+// The same test for the elements of one page fill, which all ask about the selected pose's mesh:
+// each file is looked at once per fill.
+class ClothMeshTests
+{
+public:
+    bool Exists(const std::wstring& characterFolder, const DataContainer* cloth, const wchar_t* clothId,
+                const DataContainer* pose);
+
+private:
+    std::wstring m_path;
+    bool m_exists = false;
+};
 // The buy link of an element that cannot be chosen: the pose's "url", "&gid=" and the cloth id.
 QString BuyLink(const DataContainer* pose, const wchar_t* clothId);
 } // namespace MainWindowGeneralFill

@@ -24,9 +24,10 @@ using namespace MainWindowGeneralFill;
 
 namespace
 {
-// Tabs drawn as buttons of one fixed size, 80 x 25.
+// Tabs drawn as buttons of one fixed size, 80 x 25 with their border (the sizes below are those
+// of the inside).
 const char* const TabButtonStyle =
-    "QTabBar::tab { width: 80px; height: 25px; margin: 0 2px 2px 0; padding: 0;"
+    "QTabBar::tab { width: 78px; height: 23px; margin: 0 2px 2px 0; padding: 0;"
     " border: 1px solid #7a7a7a; border-radius: 2px; background: #e1e1e1;"
     " color: #000000; }"
     "QTabBar::tab:selected { background: #c4d8ee; border-color: #3c7fb1; }"
@@ -322,7 +323,20 @@ void MainWindowGeneralSelector::DropPages(std::size_t first)
             clothMaterialTab = nullptr;
         }
     }
-    dropped.clear();
+    // The shown page goes last, the others from the end: a tab control whose shown page goes shows
+    // the next one, which would make every dropped page show (and decode) its pictures in turn.
+    const QWidget* shown = m_control ? m_control->currentWidget() : nullptr;
+    const auto shownPage =
+        std::find_if(dropped.begin(), dropped.end(),
+                     [shown](const auto& page) { return page->GetPageControl() == shown; });
+    if (shownPage != dropped.end())
+    {
+        std::rotate(dropped.begin(), shownPage, shownPage + 1);
+    }
+    while (!dropped.empty())
+    {
+        dropped.pop_back();
+    }
 }
 
 void MainWindowGeneralSelector::AppendPage(std::unique_ptr<MainWindowGeneralPage> page)

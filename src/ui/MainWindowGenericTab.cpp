@@ -39,6 +39,7 @@ void MainWindowGenericTab::FillAssets(const std::vector<DataContainer*>* assets,
     }
     m_elementCount = 0;
     const std::wstring characterFolder = Field(character, L"folder");
+    ClothMeshTests meshes;
     for (DataContainer* asset : *assets)
     {
         if (!asset || !asset->GetFastFlag(DataContainer::AVAILABLE))
@@ -52,7 +53,7 @@ void MainWindowGenericTab::FillAssets(const std::vector<DataContainer*>* assets,
         {
             continue;
         }
-        const bool available = ClothMeshExists(characterFolder, cloth, clothId, pose);
+        const bool available = meshes.Exists(characterFolder, cloth, clothId, pose);
         const QString url = BuyLink(pose, clothId);
         if (asset->GetChildCount() > 0)
         {

@@ -6,13 +6,9 @@ void MainWindowPosesElement::Create(hostforms::ScrollPanel* tabPage, std::int32_
                                     std::int32_t y, const QString& text, const std::wstring& imagePath,
                                     MainWindowGeneralPage* page, bool available, const QString& url)
 {
-    CreateControls(tabPage, unique, text, imagePath, page, available, url, 100, 100, 300);
+    CreateControls(tabPage, unique, text, imagePath, page, available, url, 100, QRect(x, y - 340, 100, 300));
     m_checkBox->move(0, 0);
     m_checkBox->hide();
-    if (m_logo)
-    {
-        m_logo->move(x, y - 340);
-    }
 }
 
 void MainWindowPosesElement::ShowElement()

@@ -37,6 +37,7 @@ void MainWindowSkinTab::FillSkins(CharacterData* character)
     const std::wstring characterFolder = Field(character, L"folder");
     const wchar_t* clothId = Selection2::GetCloth();
     bool chosen = false;
+    ClothMeshTests meshes;
     for (std::int32_t i = 0; i < character->GetCount(CharacterData::SKINS); ++i)
     {
         DataContainer* skin = character->GetContainerElement(CharacterData::SKINS, i);
@@ -57,7 +58,7 @@ void MainWindowSkinTab::FillSkins(CharacterData* character)
         {
             continue;
         }
-        const bool available = ClothMeshExists(characterFolder, cloth, clothId, pose);
+        const bool available = meshes.Exists(characterFolder, cloth, clothId, pose);
         const QString url = BuyLink(pose, clothId);
         if (!FileExists(preview))
         {

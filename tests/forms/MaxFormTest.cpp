@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -66,7 +67,10 @@ TEST_F(MaxFormTest, AFormShowsModelessOverTheHostWindow)
     EXPECT_TRUE(form->isVisible());
     EXPECT_TRUE(form->isWindow()) << "its own window, not a control inside the host's";
     EXPECT_EQ(form->parentWidget(), host.get());
-    EXPECT_EQ(form->windowType(), Qt::Window);
+    // A tool window of the host's, which the window system keeps above it.
+    EXPECT_EQ(form->windowType(), Qt::Tool);
+    ASSERT_NE(form->windowHandle(), nullptr);
+    EXPECT_EQ(form->windowHandle()->transientParent(), host->windowHandle());
     EXPECT_EQ(form->windowModality(), Qt::NonModal);
     EXPECT_EQ(form->size(), QSize(950, 670));
     EXPECT_TRUE(QTest::qWaitForWindowActive(form));
@@ -89,7 +93,7 @@ TEST_F(MaxFormTest, AFormMadeBeforeTheHostWindowWasRegisteredShowsOverIt)
     hostforms::SetHostMainWindow(&host);
     form->ShowModeless();
     EXPECT_EQ(form->parentWidget(), &host);
-    EXPECT_EQ(form->windowType(), Qt::Window);
+    EXPECT_EQ(form->windowType(), Qt::Tool);
     form->close();
     DeleteClosedForms();
     EXPECT_TRUE(form.isNull());

@@ -72,3 +72,55 @@ TEST(PictureBoxTest, AClickMayRemoveTheBox)
     EXPECT_TRUE(box.isNull());
 }
 } // namespace
+
+namespace
+{
+TEST(PictureBoxTest, AnImageSourceRunsOnceWhenTheBoxFirstComesIntoView)
+{
+    QWidget window;
+    window.resize(300, 400);
+    auto* page = new QWidget(&window);
+    page->setGeometry(0, 0, 300, 400);
+    int made = 0;
+    QImage image(10, 10, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    const auto source = [&made, image]
+    {
+        ++made;
+        return image;
+    };
+
+    // Out of its parent's area, and on a hidden page: not made.
+    auto* outside = new PictureBox(&window);
+    outside->setGeometry(0, 500, 100, 100);
+    outside->SetImageSource(source);
+    page->hide();
+    auto* onHiddenPage = new PictureBox(page);
+    onHiddenPage->setGeometry(10, 10, 100, 100);
+    onHiddenPage->SetImageSource(source);
+    window.show();
+    EXPECT_EQ(made, 0);
+    EXPECT_FALSE(outside->HasImage());
+
+    // Shown with its page, or moved into view: made, once.
+    page->show();
+    EXPECT_EQ(made, 1);
+    EXPECT_TRUE(onHiddenPage->HasImage());
+    outside->move(0, 350);
+    outside->move(10, 350);
+    EXPECT_EQ(made, 2);
+    EXPECT_EQ(outside->Image().pixelColor(0, 0), QColor(Qt::red));
+
+    // Asked for, a box that was never seen makes its image too; a plain image replaces a source.
+    PictureBox unseen;
+    unseen.SetImageSource(source);
+    EXPECT_EQ(unseen.Image().size(), QSize(10, 10));
+    EXPECT_EQ(made, 3);
+    PictureBox replaced;
+    replaced.SetImageSource(source);
+    replaced.SetImage(QImage());
+    EXPECT_TRUE(replaced.HasImage());
+    EXPECT_TRUE(replaced.Image().isNull());
+    EXPECT_EQ(made, 3);
+}
+} // namespace

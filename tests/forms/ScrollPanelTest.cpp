@@ -57,3 +57,23 @@ TEST(ScrollPanelTest, TheScrollRangeFollowsTheShownControls)
     EXPECT_EQ(panel.Surface()->size(), QSize(0, 0));
 }
 } // namespace
+
+namespace
+{
+TEST(ScrollPanelTest, AHiddenPanelFitsItsSurfaceWhenItShowsOrScrolls)
+{
+    ScrollPanel panel;
+    panel.resize(400, 300);
+    Preview(panel, 515, 360);
+    panel.show();
+    EXPECT_EQ(panel.Surface()->size(), QSize(625, 690));
+    panel.hide();
+    QWidget* added = Preview(panel, 900, 15);
+    panel.show();
+    EXPECT_EQ(panel.Surface()->size(), QSize(1010, 690));
+    panel.hide();
+    added->move(15, 15);
+    panel.SetScrollPosition(QPoint(0, 0));
+    EXPECT_EQ(panel.Surface()->size(), QSize(625, 690));
+}
+} // namespace

@@ -6,11 +6,13 @@
 #include "ui/MainWindowCharacterSelector2.h"
 #include "ui/MainWindowClass.h"
 #include "ui/MainWindowClothSelector.h"
+#include "ui/MainWindowGeneralSelector.h"
 #include "ui/MainWindowPlacementWidget.h"
 
 #include <hostforms/ScrollPanel.h>
 
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -85,4 +87,45 @@ TEST_F(CharacterTreeTest, MovingTheMouseOverTheTreeOrThePanelGivesItTheFocus)
     // Focus is no choice: the selection stays as it was.
     EXPECT_STREQ(Selection2::GetCharacter(), L"anna");
     EXPECT_EQ(tree->selectedItems().value(0), Node("Anna"));
+}
+
+TEST_F(CharacterTreeTest, OnlyTheLeftButtonChooses)
+{
+    OpenOnSamples();
+    ClickNode(Node("Anna", "Summer Dress"));
+    QTreeWidget* tree = Window()->CharacterSelector()->TreeView();
+    const auto* tabs = Window()->GeneralSelector()->GetControl();
+    const QWidget* posesPage = tabs->widget(0);
+    const auto clickWith = [tree](QTreeWidgetItem* node, Qt::MouseButton button)
+    {
+        const QPoint at = tree->visualItemRect(node).center();
+        QTest::mouseClick(tree->viewport(), button, {}, at);
+        QTest::mouseDClick(tree->viewport(), button, {}, at);
+        Flush();
+    };
+
+    // Another outfit, another character: neither the highlight, the choice nor the tabs change.
+    m_log.Clear();
+    clickWith(Node("Anna", "Jeans & Shirt"), Qt::RightButton);
+    clickWith(Node("Ben"), Qt::RightButton);
+    clickWith(Node("Anna", "Swimsuit"), Qt::MiddleButton);
+    EXPECT_EQ(tree->selectedItems().value(0), Node("Anna", "Summer Dress"));
+    EXPECT_STREQ(Selection2::GetCharacter(), L"anna");
+    EXPECT_STREQ(Selection2::GetCloth(), L"anna_dress");
+    EXPECT_EQ(tabs->widget(0), posesPage) << "the tabs were not rebuilt";
+    EXPECT_EQ(m_log.Count(DEBUG_INFO, L"Click on TreeView..."), 0);
+
+    // With a character highlighted, a right click does not choose it again either.
+    ClickNode(Node("Anna"));
+    ClickPreview(1);
+    ASSERT_STREQ(Selection2::GetCloth(), L"anna_dress");
+    m_log.Clear();
+    clickWith(Node("Anna"), Qt::RightButton);
+    EXPECT_STREQ(Selection2::GetCloth(), L"anna_dress");
+    EXPECT_EQ(m_log.Count(DEBUG_INFO, L"Select Character..."), 0);
+
+    // The left button still chooses.
+    ClickNode(Node("Ben", "Casual"));
+    EXPECT_STREQ(Selection2::GetCharacter(), L"ben");
+    EXPECT_EQ(tree->selectedItems().value(0), Node("Ben", "Casual"));
 }

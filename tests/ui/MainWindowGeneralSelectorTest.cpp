@@ -385,6 +385,40 @@ TEST_F(GeneralSelectorTest, PagesFollowTheWindowWidth)
     EXPECT_EQ(Selector()->GetPage(1)->GetElements()[1]->GetCheckBox()->pos(), QPoint(180, 165));
 }
 
+TEST_F(GeneralSelectorTest, EveryTabButtonIs80By25BorderIncluded)
+{
+    ChooseOutfit(L"anna", L"anna_dress");
+    QTabBar* bar = Selector()->GetControl()->tabBar();
+    ASSERT_GE(bar->count(), 3);
+    const QImage drawn = bar->grab().toImage();
+    // The outer size as drawn: from the first to the last border pixel across the middle of the
+    // button, within its place on the bar (the chosen tab's border has a colour of its own).
+    for (int i = 0; i < bar->count(); ++i)
+    {
+        const QColor border = i == bar->currentIndex() ? QColor(0x3c, 0x7f, 0xb1) : QColor(0x7a, 0x7a, 0x7a);
+        const QRect place = bar->tabRect(i);
+        const auto extent = [&](bool across)
+        {
+            int first = -1;
+            int last = -1;
+            const int from = across ? place.left() : place.top();
+            const int to = across ? place.right() : place.bottom();
+            for (int p = from; p <= to; ++p)
+            {
+                const QPoint at = across ? QPoint(p, place.top() + 12) : QPoint(place.left() + 10, p);
+                if (drawn.pixelColor(at) == border)
+                {
+                    first = first < 0 ? p : first;
+                    last = p;
+                }
+            }
+            return last - first + 1;
+        };
+        EXPECT_EQ(extent(true), 80) << "tab " << i;
+        EXPECT_EQ(extent(false), 25) << "tab " << i;
+    }
+}
+
 TEST_F(GeneralSelectorTest, AReloadDropsEveryPage)
 {
     ChooseOutfit(L"anna", L"anna_dress");

@@ -1,6 +1,8 @@
 #pragma once
 // The base of the plug-in's forms: a window that shows itself modeless over the host's main window
-// (see HostWindow.h), or as a top-level tool window when the host has none.
+// (see HostWindow.h) as a tool window of it, which the window system keeps above the host window,
+// or as a top-level tool window when the host has none. The first time it is shown it opens over the
+// host window and wholly on the host's screen, as far as it fits there.
 //
 // Forms lay their controls out in pixels of the client area, as built for the form's base size, and
 // anchor them (Anchor.h) so that resizing the form stretches them. A form is destroyed when it is
@@ -45,12 +47,15 @@ public:
     bool HasControlBox() const { return m_controlBox; }
 
 private:
-    // Window type (over the host, or a tool window) and caption buttons, from the current state.
+    // Window type (a tool window, of the host's when there is one) and caption buttons, from the
+    // current state.
     void ApplyWindowFlags();
+    void PlaceOnScreen();
 
     BorderStyle m_borderStyle = BorderStyle::Sizable;
     bool m_maximizeBox = true;
     bool m_controlBox = true;
+    bool m_opened = false;
     // The bounds a sizable form had before it was fixed, to give back.
     QSize m_sizableMinimum;
     QSize m_sizableMaximum;

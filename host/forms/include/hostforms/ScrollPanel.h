@@ -24,11 +24,14 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // The surface covers exactly the shown controls, so that the scroll range follows them.
     void FitSurface();
+    void RequestFit();
 
     QWidget* m_surface;
+    bool m_fitPending = false;
 };
 } // namespace hostforms

@@ -1,0 +1,111 @@
+#include "ui/MainWindowPictures.h"
+
+#include "repository/Data2.h"
+#include "ui/MainWindowGeneralFill.h"
+
+#include <win32/path.h>
+
+#include <QByteArray>
+#include <QFile>
+
+#include <list>
+#include <unordered_map>
+
+namespace ZANRET::MainWindowPictures
+{
+namespace
+{
+// About 2,000 pictures of a pose's size; one character with all its pages needs a few dozen.
+constexpr qsizetype kKeptBytes = qsizetype(256) * 1024 * 1024;
+
+struct Kept
+{
+    QImage picture;
+    // Its place in the use order.
+    std::list<std::wstring>::iterator use;
+};
+
+struct Store
+{
+    std::unordered_map<std::wstring, Kept> pictures;
+    // Most recently used first.
+    std::list<std::wstring> uses;
+    qsizetype bytes = 0;
+    std::size_t decoded = 0;
+};
+
+Store& TheStore()
+{
+    static Store store;
+    return store;
+}
+
+QImage Decode(const std::wstring& path)
+{
+    ++TheStore().decoded;
+    if (!MainWindowGeneralFill::FileExists(path))
+    {
+        return QImage();
+    }
+    QFile file(QString::fromStdString(win32::NativePath(path)));
+    if (!file.open(QIODevice::ReadOnly))
+    {
+        return QImage();
+    }
+    const QByteArray bytes = file.readAll();
+    file.close();
+    return QImage::fromData(bytes);
+}
+
+void GiveWayToNewest(Store& store)
+{
+    while (store.bytes > kKeptBytes && store.uses.size() > 1)
+    {
+        const auto oldest = store.pictures.find(store.uses.back());
+        store.bytes -= oldest->second.picture.sizeInBytes();
+        store.pictures.erase(oldest);
+        store.uses.pop_back();
+    }
+}
+} // namespace
+
+QImage Get(const std::wstring& path)
+{
+    Store& store = TheStore();
+    if (!Data2::IsValid())
+    {
+        Clear();
+        return Decode(path);
+    }
+    const auto found = store.pictures.find(path);
+    if (found != store.pictures.end())
+    {
+        store.uses.splice(store.uses.begin(), store.uses, found->second.use);
+        return found->second.picture;
+    }
+    const QImage picture = Decode(path);
+    store.uses.push_front(path);
+    store.pictures.emplace(path, Kept{picture, store.uses.begin()});
+    store.bytes += picture.sizeInBytes();
+    GiveWayToNewest(store);
+    return picture;
+}
+
+void Clear()
+{
+    Store& store = TheStore();
+    store.pictures.clear();
+    store.uses.clear();
+    store.bytes = 0;
+}
+
+std::size_t DecodeCount()
+{
+    return TheStore().decoded;
+}
+
+std::size_t KeptCount()
+{
+    return TheStore().pictures.size();
+}
+} // namespace ZANRET::MainWindowPictures
