@@ -1,5 +1,6 @@
 #include "win32/stdlib.h"
 
+#include <charconv>
 #include <clocale>
 #include <cstdint>
 #include <cstdlib>
@@ -14,82 +15,66 @@ template <typename Char> bool IsDigit(Char c)
     return c >= Char('0') && c <= Char('9');
 }
 
-// Appends the run of decimal digits at text and moves past it; false when there was none.
-template <typename Char> bool TakeDigits(const Char*& text, const Char* end, std::string& out)
+template <typename Char> bool IsNumberCharacter(Char c)
 {
-    const Char* start = text;
-    for (; text != end && IsDigit(*text); ++text)
-        out += static_cast<char>(*text);
-    return text != start;
+    return IsDigit(c) || c == Char('.') || c == Char('e') || c == Char('E') || c == Char('+') ||
+           c == Char('-');
 }
 
-// "[sign] digits [. digits]" with at most 15 digits and no exponent is read exactly by one division
-// of two doubles that hold their values exactly, which rounds as strtod does. False for any other
-// text, which strtod then reads.
-template <typename Char> bool ReadExactly(const Char* text, const Char* end, double& value)
+// Digits [. digits], at most 15 of them and no exponent, as most numbers of a catalogue are: one
+// division of two doubles that hold their values exactly rounds as strtod does. False for any
+// other text.
+bool ReadShortDecimal(const char* text, const char* end, double& value)
 {
-    constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    const bool negative = text != end && *text == Char('-');
-    if (text != end && (*text == Char('-') || *text == Char('+')))
-        ++text;
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     std::uint64_t digits = 0;
     int count = 0;
-    int fraction = 0;
-    bool point = false;
+    int point = -1;
     for (; text != end; ++text)
     {
-        if (*text == Char('.') && !point)
+        const unsigned digit = static_cast<unsigned char>(*text) - unsigned{'0'};
+        if (digit < 10)
         {
-            point = true;
-            continue;
+            if (++count > 15)
+                return false;
+            digits = digits * 10 + digit;
         }
-        if (!IsDigit(*text))
+        else if (*text == '.' && point < 0)
+            point = count;
+        else
             break;
-        if (++count > 15)
-            return false;
-        digits = digits * 10 + static_cast<std::uint64_t>(*text - Char('0'));
-        fraction += point ? 1 : 0;
     }
-    if (count == 0 || (text != end && (*text == Char('e') || *text == Char('E'))))
+    if (count == 0 || (text != end && (*text == 'e' || *text == 'E')))
         return false;
-    value = static_cast<double>(digits) / kPowers[fraction];
-    if (negative)
-        value = -value;
+    value = static_cast<double>(digits) / kPowers[point < 0 ? 0 : count - point];
     return true;
 }
 
-// Only [sign] digits [. digits] [e [sign] digits] is a number here: strtod alone would also read
-// "inf", "nan" and hexadecimal, which would put infinities into positions and rotations.
-template <typename Char> double ReadNumber(const Char* text, const Char* end)
+// Only [sign] digits [. digits] [e [sign] digits] is a number here, rounded as strtod rounds it:
+// strtod alone would also read "inf", "nan" and hexadecimal, which would put infinities into
+// positions and rotations. Locale-independent.
+double ReadNumber(const char* text, const char* end)
 {
-    double value = 0.0;
-    if (ReadExactly(text, end, value))
-        return value;
-    std::string number;
-    if (text != end && (*text == Char('+') || *text == Char('-')))
-        number += static_cast<char>(*text++);
-    bool hasDigits = TakeDigits(text, end, number);
-    if (text != end && *text == Char('.'))
-    {
-        number += '.';
+    const bool negative = text != end && *text == '-';
+    if (text != end && (*text == '-' || *text == '+'))
         ++text;
-        hasDigits = TakeDigits(text, end, number) || hasDigits;
-    }
-    if (!hasDigits)
+    // from_chars would take a second sign, "inf" and "nan".
+    if (text == end || !(IsDigit(*text) || *text == '.'))
         return 0.0;
-    if (text != end && (*text == Char('e') || *text == Char('E')))
+    double value = 0.0;
+    if (ReadShortDecimal(text, end, value))
+        return negative ? -value : value;
+    const auto [stop, error] = std::from_chars(text, end, value, std::chars_format::general);
+    if (error == std::errc::invalid_argument)
+        return 0.0;
+    if (error == std::errc::result_out_of_range)
     {
-        const Char* exponent = text + 1;
-        std::string digits = "e";
-        if (exponent != end && (*exponent == Char('+') || *exponent == Char('-')))
-            digits += static_cast<char>(*exponent++);
-        if (TakeDigits(exponent, end, digits))
-            number += digits;
+        // strtod answers infinity, zero or the nearest subnormal there.
+        static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
+        value = strtod_l(std::string(text, stop).c_str(), nullptr, cLocale);
     }
-    // strtod_l in the "C" locale, so that a decimal comma locale does not change what is read.
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
-    return strtod_l(number.c_str(), nullptr, cLocale);
+    return negative ? -value : value;
 }
 
 // The code point at text in UTF-8 and its length; U+FFFD for a malformed sequence, as the wide
@@ -124,10 +109,16 @@ double _wtof(const wchar_t* text)
         return 0.0;
     while (*text && std::iswspace(static_cast<wint_t>(*text)))
         ++text;
-    const wchar_t* end = text;
-    while (*end)
-        ++end;
-    return ReadNumber(text, end);
+    // The characters that can make up a number, narrowed.
+    std::size_t n = 0;
+    while (IsNumberCharacter(text[n]))
+        ++n;
+    char local[64];
+    std::string longer(n > sizeof local ? n : 0, '\0');
+    char* number = n > sizeof local ? longer.data() : local;
+    for (std::size_t k = 0; k < n; ++k)
+        number[k] = static_cast<char>(text[k]);
+    return ReadNumber(number, number + n);
 }
 
 namespace win32
@@ -147,9 +138,7 @@ double Utf8Atof(std::string_view text)
             break;
         i += length;
     }
-    // A NUL ends the text, as it ends a wide string.
-    std::string_view rest = text.substr(i);
-    rest = rest.substr(0, rest.find('\0'));
-    return ReadNumber(rest.data(), rest.data() + rest.size());
+    // A NUL ends the text, as it ends a wide string: it is no part of a number.
+    return ReadNumber(text.data() + i, text.data() + text.size());
 }
 } // namespace win32
