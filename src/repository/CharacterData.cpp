@@ -3,6 +3,7 @@
 #include "repository/Debug.h"
 #include "repository/Fields.h"
 #include "repository/RepositoryLayout.h"
+#include "repository/Utf16Order.h"
 
 #include "win32/fileapi.h"
 #include "win32/stdlib.h"
@@ -96,8 +97,7 @@ const StepMessages kGetClothChildElement = {
 
 CharacterData::~CharacterData()
 {
-    assetMatrix.clear();
-    // The names and the five containers (with all their elements) go with the members.
+    // The matrix, the names and the five containers (with all their elements) go with the members.
 }
 
 DataContainer* CharacterData::Container(std::int32_t which)
@@ -178,16 +178,10 @@ void CharacterData::AddAssetMatrixElement(const DataContainer* source)
     const wchar_t* assetId = Fields::Value(source, L"assetID");
     if (!assetId)
         return;
-    AssetMatrixElement record;
-    record.poseID = poseId;
-    record.assetID = assetId;
-    record.xpos = GetFloatData(L"xpos", source);
-    record.ypos = GetFloatData(L"ypos", source);
-    record.zpos = GetFloatData(L"zpos", source);
-    record.xrot = GetFloatData(L"xrot", source);
-    record.yrot = GetFloatData(L"yrot", source);
-    record.zrot = GetFloatData(L"zrot", source);
-    assetMatrix.push_back(std::move(record));
+    const float values[] = {GetFloatData(L"xpos", source), GetFloatData(L"ypos", source),
+                            GetFloatData(L"zpos", source), GetFloatData(L"xrot", source),
+                            GetFloatData(L"yrot", source), GetFloatData(L"zrot", source)};
+    assetMatrix.Add(poseId, assetId, values);
 }
 
 void CharacterData::AddSkin(const wchar_t* id, const wchar_t* name, const wchar_t* preview,
@@ -229,8 +223,7 @@ void CharacterData::AddAssetMatrixEntry(const wchar_t* poseId, const wchar_t* as
                                         float zpos, float xrot, float yrot, float zrot)
 {
     // A null id is kept as an empty one: lookups never pass an empty id by accident.
-    assetMatrix.push_back(AssetMatrixElement{poseId ? poseId : L"", assetId ? assetId : L"", xpos, ypos, zpos,
-                                             xrot, yrot, zrot});
+    assetMatrix.Add(poseId ? poseId : L"", assetId ? assetId : L"", {xpos, ypos, zpos, xrot, yrot, zrot});
 }
 
 std::int32_t CharacterData::GetCount(CONTAINER which) const
@@ -386,12 +379,7 @@ const AssetMatrixElement* CharacterData::FindAssetMatrixElement(const wchar_t* p
 {
     if (!poseId || !assetId)
         return nullptr;
-    for (const AssetMatrixElement& record : assetMatrix)
-    {
-        if (record.assetID == assetId && record.poseID == poseId)
-            return &record;
-    }
-    return nullptr;
+    return assetMatrix.Find(poseId, assetId);
 }
 
 float CharacterData::GetFloatData(const wchar_t* field, const DataContainer* element)

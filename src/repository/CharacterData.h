@@ -2,6 +2,7 @@
 // One character of the repository: its own fields (in the base), five element lists, the display
 // names of three of them, and the asset matrix.
 
+#include "repository/AssetMatrix.h"
 #include "repository/AssetMatrixElement.h"
 #include "repository/DataContainer.h"
 
@@ -78,7 +79,7 @@ public:
     // Empties the display name, so that the next SetContainerName replaces it.
     void ClearContainerName(CONTAINER which);
 
-    // Borrowed until the next record is appended.
+    // Borrowed; valid as long as the character.
     const AssetMatrixElement* FindAssetMatrixElement(const wchar_t* poseId, const wchar_t* assetId) const;
     static float GetFloatData(const wchar_t* field, const DataContainer* element);
 
@@ -111,6 +112,6 @@ private:
     std::wstring skinsName;
     std::wstring posesName;
     std::wstring clothName;
-    std::vector<AssetMatrixElement> assetMatrix;
+    AssetMatrix assetMatrix;
 };
 } // namespace ZANRET
