@@ -52,15 +52,19 @@ std::wstring Utf8ToWide(std::string_view text)
 void Utf8ToWide(std::string_view text, std::wstring& out)
 {
     out.resize(text.size());
+    out.resize(Utf8ToWide(text, out.data()));
+}
+
+std::size_t Utf8ToWide(std::string_view text, wchar_t* out)
+{
     // Most text is ASCII: one code unit per byte.
-    size_t ascii = 0;
-    while (ascii < text.size() && static_cast<unsigned char>(text[ascii]) < 0x80)
+    std::size_t n = 0;
+    while (n < text.size() && static_cast<unsigned char>(text[n]) < 0x80)
     {
-        out[ascii] = static_cast<wchar_t>(text[ascii]);
-        ++ascii;
+        out[n] = static_cast<wchar_t>(text[n]);
+        ++n;
     }
-    out.resize(ascii);
-    size_t i = ascii;
+    std::size_t i = n;
     while (i < text.size())
     {
         const auto lead = static_cast<unsigned char>(text[i]);
@@ -91,7 +95,7 @@ void Utf8ToWide(std::string_view text, std::wstring& out)
         }
         else
         {
-            out += static_cast<wchar_t>(0xFFFD);
+            out[n++] = static_cast<wchar_t>(0xFFFD);
             ++i;
             continue;
         }
@@ -106,12 +110,13 @@ void Utf8ToWide(std::string_view text, std::wstring& out)
         }
         if (!ok || cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
         {
-            out += static_cast<wchar_t>(0xFFFD);
+            out[n++] = static_cast<wchar_t>(0xFFFD);
             ++i;
             continue;
         }
-        out += static_cast<wchar_t>(cp);
+        out[n++] = static_cast<wchar_t>(cp);
         i += 1 + static_cast<size_t>(extra);
     }
+    return n;
 }
 } // namespace win32

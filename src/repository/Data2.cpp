@@ -7,8 +7,8 @@
 
 #include "win32/fileapi.h"
 
+#include <cstddef>
 #include <limits>
-#include <map>
 #include <new>
 #include <vector>
 
@@ -23,8 +23,10 @@ struct Store
 {
     std::vector<CharacterData*> characters;
     std::vector<DataContainer*> globalAssets;
-    std::map<const DataContainer*, std::int32_t> elementToUnique;
-    std::map<std::int32_t, DataContainer*> uniqueToElement;
+    // The element of each unique id handed out since the last Reset, null once it is forgotten;
+    // every element knows its own id (DataContainer::Registration).
+    std::vector<DataContainer*> uniqueToElement;
+    std::uint32_t generation = 1;
     std::int32_t uniqueCounter = kFirstCounter;
     bool dataValid = false;
 
@@ -48,6 +50,21 @@ Store& S()
 {
     static Store store;
     return store;
+}
+
+// Where a unique id's element is kept, or -1 for a number that is no unique id.
+std::ptrdiff_t SlotOf(std::int32_t unique)
+{
+    if (unique <= kFirstCounter || (unique - kFirstCounter) % kUniqueStep != 0)
+        return -1;
+    const auto slot = static_cast<std::size_t>((unique - kFirstCounter) / kUniqueStep - 1);
+    return slot < S().uniqueToElement.size() ? static_cast<std::ptrdiff_t>(slot) : -1;
+}
+
+DataContainer* ElementOfUnique(std::int32_t unique)
+{
+    const std::ptrdiff_t slot = SlotOf(unique);
+    return slot < 0 ? nullptr : S().uniqueToElement[static_cast<std::size_t>(slot)];
 }
 
 // Characters and global assets are looked up alike; only the messages differ.
@@ -221,36 +238,38 @@ std::int32_t GetUnique(DataContainer* element)
         return 0;
     }
     Store& store = S();
-    if (const auto it = store.elementToUnique.find(element); it != store.elementToUnique.end())
-        return it->second;
+    DataContainer::Registration& registration = element->registration;
+    if (registration.generation == store.generation)
+        return registration.unique;
     if (store.uniqueCounter > std::numeric_limits<std::int32_t>::max() - kUniqueStep)
     {
         Debug::AddDebugMessage(DEBUG_ERROR, L"Data2::GetUnique: no unique id left");
         return 0;
     }
-    store.uniqueCounter += kUniqueStep;
-    const std::int32_t unique = store.uniqueCounter;
-    store.uniqueToElement[unique] = element;
-    store.elementToUnique[element] = unique;
+    const std::int32_t unique = store.uniqueCounter + kUniqueStep;
+    // Ids that NextUnique handed out name no element.
+    store.uniqueToElement.resize(static_cast<std::size_t>((unique - kFirstCounter) / kUniqueStep - 1),
+                                 nullptr);
+    store.uniqueToElement.push_back(element);
+    store.uniqueCounter = unique;
+    registration = {unique, store.generation};
     return unique;
 }
 
 const wchar_t* GetIdOfUnique(std::int32_t unique)
 {
-    const auto it = S().uniqueToElement.find(unique);
-    if (it == S().uniqueToElement.end())
-        return nullptr;
-    return Fields::Value(it->second, L"id");
+    const DataContainer* element = ElementOfUnique(unique);
+    return element ? Fields::Value(element, L"id") : nullptr;
 }
 
 bool IsGlobalAssetUnique(std::int32_t unique)
 {
-    const auto it = S().uniqueToElement.find(unique);
-    if (it == S().uniqueToElement.end())
+    const DataContainer* element = ElementOfUnique(unique);
+    if (!element)
         return false;
     for (const DataContainer* asset : S().globalAssets)
     {
-        if (asset == it->second)
+        if (asset == element)
             return true;
     }
     return false;
@@ -272,11 +291,12 @@ void ForgetElement(const DataContainer* element)
     if (storeDestroyed || !element)
         return;
     Store& store = S();
-    const auto it = store.elementToUnique.find(element);
-    if (it == store.elementToUnique.end())
+    if (element->registration.generation != store.generation)
         return;
-    store.uniqueToElement.erase(it->second);
-    store.elementToUnique.erase(it);
+    const std::ptrdiff_t slot = SlotOf(element->registration.unique);
+    if (slot >= 0)
+        store.uniqueToElement[static_cast<std::size_t>(slot)] = nullptr;
+    element->registration = {};
 }
 
 void Reset()
@@ -291,8 +311,8 @@ void Reset()
     globalAssets.swap(store.globalAssets);
     for (DataContainer* asset : globalAssets)
         delete asset;
-    store.elementToUnique.clear();
     store.uniqueToElement.clear();
+    ++store.generation;
     store.uniqueCounter = kFirstCounter;
     store.dataValid = false;
 }

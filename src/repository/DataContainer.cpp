@@ -11,7 +11,7 @@ DataContainer::~DataContainer()
 {
     // The store must never hand out an id that leads to a destroyed element.
     Data2::ForgetElement(this);
-    data.clear();
+    data.Clear();
     for (DataContainer* child : children)
         delete child;
     children.clear();
@@ -76,7 +76,12 @@ void DataContainer::SetData(const wchar_t* field, const wchar_t* value)
         Debug::AddDebugMessage(DEBUG_ERROR, L"SetData: invalida argument data");
         return;
     }
-    data.insert_or_assign(std::wstring(field), std::wstring(value));
+    data.Set(field, value);
+}
+
+void DataContainer::SetData(const FieldText* fields, std::size_t count)
+{
+    data.SetAll(fields, count);
 }
 
 const wchar_t* DataContainer::GetData(const wchar_t* field, bool* found) const
@@ -89,15 +94,15 @@ const wchar_t* DataContainer::GetData(const wchar_t* field, bool* found) const
         Debug::AddDebugMessage(DEBUG_ERROR, L"GetData: invalida argument field");
         return nullptr;
     }
-    const auto it = data.find(std::wstring_view(field));
-    if (it == data.end())
+    const wchar_t* value = data.Find(field);
+    if (!value)
     {
         Debug::AddDebugMessage(DEBUG_WARNING, L"Missing datafield:");
         Debug::AddDebugMessage(DEBUG_WARNING, field);
         return nullptr;
     }
     isFound = true;
-    return it->second.c_str();
+    return value;
 }
 
 bool DataContainer::CheckDatafield(const wchar_t* field) const
@@ -107,12 +112,12 @@ bool DataContainer::CheckDatafield(const wchar_t* field) const
         Debug::AddDebugMessage(DEBUG_ERROR, L"CheckDatafield: invalida argument field");
         return false;
     }
-    return data.find(std::wstring_view(field)) != data.end();
+    return data.Find(field) != nullptr;
 }
 
 std::int32_t DataContainer::GetDataCount() const
 {
-    return static_cast<std::int32_t>(data.size());
+    return static_cast<std::int32_t>(data.Count());
 }
 
 bool DataContainer::GetFastFlag(std::int32_t index) const

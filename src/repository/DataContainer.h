@@ -2,15 +2,21 @@
 // One element of the repository tree: named text fields, owned children, a set-once type and five
 // fast flags (flag 0: the element's files were found on disk).
 
-#include "repository/Utf16Order.h"
+#include "repository/DataFields.h"
 
+#include <cstddef>
 #include <cstdint>
-#include <map>
-#include <string>
 #include <vector>
 
 namespace ZANRET
 {
+class DataContainer;
+namespace Data2
+{
+std::int32_t GetUnique(DataContainer* element);
+void ForgetElement(const DataContainer* element);
+} // namespace Data2
+
 class DataContainer
 {
 public:
@@ -39,6 +45,9 @@ public:
     bool SetChild(std::int32_t index, DataContainer* child);
 
     void SetData(const wchar_t* field, const wchar_t* data);
+    // As SetData for each field in order, in one piece of memory: the catalogue reader gives an
+    // element all its attributes at once.
+    void SetData(const FieldText* fields, std::size_t count);
     // The stored text (valid until the field is set again or the element dies), or null with
     // *found false when the field is missing. found must not be null.
     const wchar_t* GetData(const wchar_t* field, bool* found) const;
@@ -58,11 +67,22 @@ public:
     void RemoveInvalidChildren();
 
 private:
-    std::map<std::wstring, std::wstring, Utf16Less> data;
+    // The store's registration of this element, kept here so that finding it costs nothing; it
+    // counts only while generation is the store's (a Reset forgets every registration at once).
+    friend std::int32_t Data2::GetUnique(DataContainer* element);
+    friend void Data2::ForgetElement(const DataContainer* element);
+    struct Registration
+    {
+        std::int32_t unique = 0;
+        std::uint32_t generation = 0;
+    };
+
+    DataFields data;
     bool valid = true;
     std::vector<DataContainer*> children;
     std::int32_t type = TYPE_NOT_SET;
     bool fastFlags[FAST_FLAG_COUNT] = {false, false, false, false, false};
+    mutable Registration registration;
 };
 
 // 2 for an element whose "type" is "common", 1 for "specific", otherwise 0.

@@ -45,8 +45,13 @@ private:
 
 int CompareUtf16(std::wstring_view left, std::wstring_view right)
 {
-    Utf16Units a(left);
-    Utf16Units b(right);
+    // Equal code points are equal code units; only what follows the common prefix needs the walk.
+    const std::size_t shorter = left.size() < right.size() ? left.size() : right.size();
+    std::size_t common = 0;
+    while (common < shorter && left[common] == right[common])
+        ++common;
+    Utf16Units a(left.substr(common));
+    Utf16Units b(right.substr(common));
     for (;;)
     {
         std::uint32_t ua = 0;

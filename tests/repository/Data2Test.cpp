@@ -363,3 +363,31 @@ TEST(Data2, FoldersOutsideTheRepositoryAreNotFound)
     EXPECT_FALSE(Available(stranger->GetPose(L"standing")));
     EXPECT_FALSE(Data2::ValidateElement(stranger->GetCloth(L"jeans"), Fields::Value(stranger, L"folder")));
 }
+
+TEST(Data2, RegistrationsEndWithTheElementOrTheReset)
+{
+    CleanModel clean;
+    DataContainer outside;
+    outside.SetData(L"id", L"outside");
+    EXPECT_EQ(Data2::GetUnique(&outside), 1010);
+    auto* gone = new DataContainer();
+    gone->SetData(L"id", L"gone");
+    EXPECT_EQ(Data2::GetUnique(gone), 1020);
+    delete gone;
+    EXPECT_EQ(Data2::GetIdOfUnique(1020), nullptr);
+    EXPECT_EQ(Data2::NextUnique(), 1030);
+    EXPECT_EQ(Data2::NextUnique(), 1040);
+    DataContainer later;
+    EXPECT_EQ(Data2::GetUnique(&later), 1050);
+    EXPECT_EQ(Data2::GetIdOfUnique(1030), nullptr);
+    EXPECT_EQ(Data2::GetIdOfUnique(1060), nullptr);
+    EXPECT_STREQ(Data2::GetIdOfUnique(1010), L"outside");
+
+    // After a Reset an element that outlived it is new to the store.
+    Data2::Reset();
+    EXPECT_EQ(Data2::GetIdOfUnique(1010), nullptr);
+    EXPECT_EQ(Data2::GetUnique(&later), 1010);
+    EXPECT_EQ(Data2::GetUnique(&outside), 1020);
+    EXPECT_EQ(Data2::GetUnique(&later), 1010);
+    EXPECT_STREQ(Data2::GetIdOfUnique(1020), L"outside");
+}

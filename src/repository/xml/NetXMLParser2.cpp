@@ -3,6 +3,7 @@
 #include "repository/Data2.h"
 #include "repository/Debug.h"
 #include "repository/RepositoryLayout.h"
+#include "repository/xml/XmlAttributeFields.h"
 #include "repository/xml/XmlDocument.h"
 #include "win32/fileapi.h"
 #include "win32/text.h"
@@ -197,8 +198,8 @@ void NetXMLParser2::CopyAllAttributes(DataContainer* element, const XmlNode* nod
 {
     if (!element)
         return;
-    Xml::ForEachAttribute(node, [element](const wchar_t* name, const wchar_t* value)
-                          { element->SetData(name, value); });
+    const XmlAttributeFields attributes(node);
+    element->SetData(attributes.Fields(), attributes.Count());
     Data2::RegisterID(element);
 }
 

@@ -11,4 +11,6 @@ std::string WideToUtf8(std::wstring_view text);
 std::wstring Utf8ToWide(std::string_view text);
 // The same into an existing string, which keeps its storage for the next text.
 void Utf8ToWide(std::string_view text, std::wstring& out);
+// The same into memory for at least text.size() units; the number of units written.
+std::size_t Utf8ToWide(std::string_view text, wchar_t* out);
 } // namespace win32
