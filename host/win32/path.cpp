@@ -2,31 +2,55 @@
 
 #include "win32/text.h"
 
+#include <cstdint>
+
 namespace win32
 {
-std::string NativePath(std::wstring_view path)
+void AppendNativePath(std::string& native, std::wstring_view path)
 {
     // One pass: every existence test of a repository element comes through here.
-    std::string native;
-    native.reserve(path.size());
-    for (std::size_t i = 0; i < path.size();)
+    std::uint32_t bits = 0;
+    for (const wchar_t c : path)
+        bits |= static_cast<std::uint32_t>(c);
+    const bool ascii = bits < 0x80;
+    const std::size_t start = native.size();
+    native.resize(start + (ascii ? 1 : 4) * path.size());
+    char* const begin = native.data();
+    char* out = begin + start;
+    bool afterSeparator = start > 0 && begin[start - 1] == '/';
+    // A separator after a separator is written, and written over by what follows.
+    if (ascii)
     {
-        wchar_t c = path[i];
-        if (c >= 0x80)
+        for (const wchar_t c : path)
         {
-            std::size_t end = i;
-            while (end < path.size() && path[end] >= 0x80)
-                ++end;
-            native += WideToUtf8(path.substr(i, end - i));
-            i = end;
-            continue;
+            const bool separator = (c == L'\\') | (c == L'/');
+            *out = separator ? '/' : static_cast<char>(c);
+            out += !(separator & afterSeparator);
+            afterSeparator = separator;
         }
-        if (c == L'\\')
-            c = L'/';
-        if (c != L'/' || native.empty() || native.back() != '/')
-            native += static_cast<char>(c);
-        ++i;
     }
+    else
+    {
+        for (const wchar_t c : path)
+        {
+            const bool separator = c == L'\\' || c == L'/';
+            if (c < 0x80 || separator)
+            {
+                *out = separator ? '/' : static_cast<char>(c);
+                out += separator && afterSeparator ? 0 : 1;
+            }
+            else
+                out += EncodeUtf8(static_cast<char32_t>(c), out);
+            afterSeparator = separator;
+        }
+    }
+    native.resize(static_cast<std::size_t>(out - begin));
+}
+
+std::string NativePath(std::wstring_view path)
+{
+    std::string native;
+    AppendNativePath(native, path);
     return native;
 }
 

@@ -2,43 +2,42 @@
 
 namespace win32
 {
-namespace
-{
-void AppendUtf8(std::string& out, char32_t cp)
+std::size_t EncodeUtf8(char32_t cp, char* out)
 {
     if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
         cp = 0xFFFD;
     if (cp < 0x80)
     {
-        out += static_cast<char>(cp);
+        out[0] = static_cast<char>(cp);
+        return 1;
     }
-    else if (cp < 0x800)
+    if (cp < 0x800)
     {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
+        out[0] = static_cast<char>(0xC0 | (cp >> 6));
+        out[1] = static_cast<char>(0x80 | (cp & 0x3F));
+        return 2;
     }
-    else if (cp < 0x10000)
+    if (cp < 0x10000)
     {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
+        out[0] = static_cast<char>(0xE0 | (cp >> 12));
+        out[1] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out[2] = static_cast<char>(0x80 | (cp & 0x3F));
+        return 3;
     }
-    else
-    {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
+    out[0] = static_cast<char>(0xF0 | (cp >> 18));
+    out[1] = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out[2] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out[3] = static_cast<char>(0x80 | (cp & 0x3F));
+    return 4;
 }
-} // namespace
 
 std::string WideToUtf8(std::wstring_view text)
 {
-    std::string out;
-    out.reserve(text.size());
+    std::string out(4 * text.size(), '\0');
+    std::size_t n = 0;
     for (wchar_t c : text)
-        AppendUtf8(out, static_cast<char32_t>(c));
+        n += EncodeUtf8(static_cast<char32_t>(c), out.data() + n);
+    out.resize(n);
     return out;
 }
 

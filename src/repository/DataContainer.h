@@ -54,6 +54,8 @@ public:
     bool CheckDatafield(const wchar_t* field) const;
     // The number of data fields.
     std::int32_t GetDataCount() const;
+    // Asks the processor to fetch the fields ahead of their use, for a walk over many elements.
+    void PrefetchData() const { data.Prefetch(); }
 
     bool GetFastFlag(std::int32_t index) const;
     void SetFastFlag(std::int32_t index, bool value);

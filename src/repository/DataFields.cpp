@@ -4,7 +4,8 @@
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
+#include <cwchar>
+#include <new>
 
 namespace ZANRET
 {
@@ -15,6 +16,16 @@ wchar_t* CopyTerminated(wchar_t* to, std::wstring_view text)
     std::wmemcpy(to, text.data(), text.size());
     to[text.size()] = L'\0';
     return to + text.size() + 1;
+}
+// Names are short: a plain loop beats a call.
+bool SameUnits(const wchar_t* text, std::wstring_view name)
+{
+    for (std::size_t i = 0; i < name.size(); ++i)
+    {
+        if (text[i] != name[i])
+            return false;
+    }
+    return true;
 }
 } // namespace
 
@@ -27,8 +38,9 @@ void DataFields::Clear()
 {
     for (std::uint32_t i = 0; i < m_count; ++i)
         Free(m_entries[i]);
-    delete[] m_entries;
-    delete[] m_block;
+    if (!EntriesInBlock())
+        delete[] m_entries;
+    ::operator delete(m_block);
     m_entries = nullptr;
     m_block = nullptr;
     m_count = 0;
@@ -61,6 +73,19 @@ std::uint32_t DataFields::LowerBound(std::wstring_view name) const
 
 const wchar_t* DataFields::Find(std::wstring_view name) const
 {
+    // Below the surrogates every character is one code unit of its own, so a name that holds no
+    // other is equal in UTF-16 order only to the same text: the usual look-up needs no order.
+    if (std::all_of(name.begin(), name.end(),
+                    [](wchar_t c) { return static_cast<std::uint32_t>(c) < 0xD800; }))
+    {
+        for (std::uint32_t i = 0; i < m_count; ++i)
+        {
+            const Entry& entry = m_entries[i];
+            if (entry.nameLength == name.size() && SameUnits(entry.name, name))
+                return entry.value;
+        }
+        return nullptr;
+    }
     const std::uint32_t at = LowerBound(name);
     return at < m_count && CompareUtf16(NameOf(m_entries[at]), name) == 0 ? m_entries[at].value : nullptr;
 }
@@ -80,7 +105,8 @@ void DataFields::Insert(std::uint32_t at, const Entry& entry)
         const std::uint32_t capacity = m_capacity ? 2 * m_capacity : 4;
         auto* entries = new Entry[capacity];
         std::copy(m_entries, m_entries + m_count, entries);
-        delete[] m_entries;
+        if (!EntriesInBlock())
+            delete[] m_entries;
         m_entries = entries;
         m_capacity = capacity;
     }
@@ -117,7 +143,9 @@ void DataFields::Set(std::wstring_view name, std::wstring_view value)
 void DataFields::SetAll(const FieldText* fields, std::size_t count)
 {
     // Only the first fields of an element share a block; any later ones are set one by one.
-    if (m_count > 0 || m_block || count < 2)
+    if (count == 0)
+        return;
+    if (m_count > 0 || m_block)
     {
         for (std::size_t i = 0; i < count; ++i)
             Set(fields[i].name, fields[i].value);
@@ -126,9 +154,10 @@ void DataFields::SetAll(const FieldText* fields, std::size_t count)
     std::size_t units = 0;
     for (std::size_t i = 0; i < count; ++i)
         units += fields[i].name.size() + fields[i].value.size() + 2;
-    std::unique_ptr<wchar_t[]> block(new wchar_t[units]);
-    std::unique_ptr<Entry[]> entries(new Entry[count]);
-    wchar_t* next = block.get();
+    // One piece of memory: a look-up finds the names next to the entries.
+    void* block = ::operator new(count * sizeof(Entry) + units * sizeof(wchar_t));
+    auto* entries = static_cast<Entry*>(block);
+    auto* next = reinterpret_cast<wchar_t*>(entries + count);
     for (std::size_t i = 0; i < count; ++i)
     {
         Entry& entry = entries[i];
@@ -141,7 +170,7 @@ void DataFields::SetAll(const FieldText* fields, std::size_t count)
     }
     // Ordered by name and, among equal names, by position; then the last of equal names stays,
     // under the name the first one brought.
-    Entry* begin = entries.get();
+    Entry* begin = entries;
     std::sort(begin, begin + count,
               [this](const Entry& a, const Entry& b)
               {
@@ -156,8 +185,8 @@ void DataFields::SetAll(const FieldText* fields, std::size_t count)
         else
             begin[kept++] = begin[i];
     }
-    m_block = block.release();
-    m_entries = entries.release();
+    m_block = block;
+    m_entries = entries;
     m_count = static_cast<std::uint32_t>(kept);
     m_capacity = static_cast<std::uint32_t>(count);
 }

@@ -32,6 +32,13 @@ public:
     // As Set for each in order: a later one of two equal names wins.
     void SetAll(const FieldText* fields, std::size_t count);
     std::size_t Count() const { return m_count; }
+    // Asks the processor to fetch the fields ahead of their use.
+    void Prefetch() const
+    {
+        __builtin_prefetch(m_entries);
+        if (m_count > 0)
+            __builtin_prefetch(m_entries[0].name);
+    }
     void Clear();
 
 private:
@@ -47,12 +54,15 @@ private:
     // The first entry whose name does not sort before the given one.
     std::uint32_t LowerBound(std::wstring_view name) const;
     void Insert(std::uint32_t at, const Entry& entry);
+    bool EntriesInBlock() const { return m_entries && static_cast<void*>(m_entries) == m_block; }
     static Entry OwnEntry(std::wstring_view name, std::wstring_view value);
     static void Free(const Entry& entry);
 
+    // The fields set together: their entries, then their texts. The entries move out to an array
+    // of their own when more fields come.
+    void* m_block = nullptr;
     Entry* m_entries = nullptr;
     std::uint32_t m_count = 0;
     std::uint32_t m_capacity = 0;
-    wchar_t* m_block = nullptr;
 };
 } // namespace ZANRET

@@ -29,6 +29,9 @@ bool StaysInRepository(std::wstring_view repositoryPath, std::wstring_view path)
     if (!repositoryPath.empty() && !IsSeparator(repositoryPath.back()) && !rest.empty() &&
         !IsSeparator(rest.front()))
         return false;
+    // Only a ".." segment climbs, and most paths hold none.
+    if (rest.find(L"..") == std::wstring_view::npos)
+        return true;
     int depth = 0;
     while (!rest.empty())
     {

@@ -45,11 +45,18 @@ private:
 
 int CompareUtf16(std::wstring_view left, std::wstring_view right)
 {
-    // Equal code points are equal code units; only what follows the common prefix needs the walk.
+    // Equal code points are equal code units: the first difference decides, and below the
+    // surrogates a code point is its own first unit, as it is lower than any other first unit.
     const std::size_t shorter = left.size() < right.size() ? left.size() : right.size();
     std::size_t common = 0;
     while (common < shorter && left[common] == right[common])
         ++common;
+    if (common == shorter)
+        return left.size() < right.size() ? -1 : (left.size() > right.size() ? 1 : 0);
+    const auto first = static_cast<std::uint32_t>(left[common]);
+    const auto second = static_cast<std::uint32_t>(right[common]);
+    if (first < 0xD800 || second < 0xD800)
+        return first < second ? -1 : 1;
     Utf16Units a(left.substr(common));
     Utf16Units b(right.substr(common));
     for (;;)

@@ -391,3 +391,41 @@ TEST(Data2, RegistrationsEndWithTheElementOrTheReset)
     EXPECT_EQ(Data2::GetUnique(&later), 1010);
     EXPECT_STREQ(Data2::GetIdOfUnique(1020), L"outside");
 }
+
+TEST(Data2, EachElementOfACharacterIsTestedOnItsOwnPath)
+{
+    // Validation forms the paths of one character's elements one after the other in the same
+    // memory: nothing of a longer path before may stay in a shorter one after it.
+    CleanModel clean;
+    TempFolder appData;
+    LocalAppData localAppData(appData.Path());
+    TempFolder outside;
+    TempFolder repository;
+    repository.MakeFolder("anna/cap");
+    repository.MakeFolder("anna/caf\xc3\xa9");
+    ASSERT_TRUE(Settings::LoadSettings());
+    ASSERT_TRUE(Settings::SetPath(repository.WidePath().c_str()));
+    CharacterData* anna = Data2::GetCharacter(Data2::AddCharacter());
+    anna->SetData(L"folder", (repository.WidePath() + L"\\anna").c_str());
+    const std::wstring escape = L"..\\..\\..\\..\\..\\..\\..\\..\\.." + outside.WidePath();
+    const struct
+    {
+        const wchar_t* folder;
+        bool available;
+    } assets[] = {{L"cap\\missing\\longer", false},
+                  {L"cap", true},
+                  {L"ca", false},
+                  {L"caf\u00e9", true},
+                  {L"cap\\\\/", true},
+                  {escape.c_str(), false},
+                  {L"cap\\..\\cap", true},
+                  {L"..\\anna\\cap", true},
+                  {L"", true}};
+    for (const auto& asset : assets)
+        AddElement(anna, CharacterData::ASSETS, L"a", asset.folder);
+    Data2::SetValid(true);
+    for (std::size_t i = 0; i < std::size(assets); ++i)
+        EXPECT_EQ(Available(anna->GetContainerElement(CharacterData::ASSETS, static_cast<int>(i))),
+                  assets[i].available)
+            << i;
+}

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <random>
+#include <string>
+
 using namespace ZANRET::RepositoryLayout;
 
 // Pieces are joined as written: a repository path from the file dialog ends with a backslash, so
@@ -55,4 +59,53 @@ TEST(RepositoryLayout, PathsThatClimbAboveTheRepositoryLeaveIt)
     EXPECT_FALSE(StaysInRepository(L"C:\\rep", L"C:\\rep2\\anna"));
     EXPECT_TRUE(StaysInRepository(L"C:\\rep", L"C:\\rep\\anna"));
     EXPECT_FALSE(StaysInRepository(L"/srv/rep", L"/srv/rep/../x"));
+}
+
+namespace
+{
+// The rule written segment by segment, for every path.
+bool PlainStaysInRepository(const std::wstring& repositoryPath, const std::wstring& path)
+{
+    if (path.compare(0, repositoryPath.size(), repositoryPath) != 0 || path.size() < repositoryPath.size())
+        return false;
+    const std::wstring rest = path.substr(repositoryPath.size());
+    const auto separator = [](wchar_t c) { return c == L'\\' || c == L'/'; };
+    if (!repositoryPath.empty() && !separator(repositoryPath.back()) && !rest.empty() && !separator(rest[0]))
+        return false;
+    int depth = 0;
+    std::wstring segment;
+    for (std::size_t i = 0; i <= rest.size(); ++i)
+    {
+        if (i < rest.size() && !separator(rest[i]))
+        {
+            segment += rest[i];
+            continue;
+        }
+        if (segment == L"..")
+        {
+            if (--depth < 0)
+                return false;
+        }
+        else if (!segment.empty() && segment != L".")
+            ++depth;
+        segment.clear();
+    }
+    return true;
+}
+} // namespace
+
+TEST(RepositoryLayout, StaysInRepositoryAgreesWithTheRuleOnRandomPaths)
+{
+    static const wchar_t* const pieces[] = {L"\\", L"/",   L"\\\\", L".",      L"..",        L"...",
+                                            L"a",  L"rep", L"..a",  L"\u00e9", L"\U0001F600"};
+    std::mt19937 random(41);
+    for (int i = 0; i < 100000; ++i)
+    {
+        std::wstring repository = random() % 2 ? L"C:\\rep\\" : L"C:\\rep";
+        std::wstring path = random() % 8 ? repository : L"C:\\re";
+        for (std::uint32_t n = random() % 7; n > 0; --n)
+            path += pieces[random() % (sizeof pieces / sizeof *pieces)];
+        ASSERT_EQ(StaysInRepository(repository, path), PlainStaysInRepository(repository, path))
+            << std::string(path.begin(), path.end());
+    }
 }

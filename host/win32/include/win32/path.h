@@ -13,4 +13,7 @@ inline std::string NativePath(const std::wstring& path)
 {
     return NativePath(std::wstring_view(path));
 }
+// Appends the native form of path to a native path as if the two were one path: a separator at
+// the join counts together with one that native ends with.
+void AppendNativePath(std::string& native, std::wstring_view path);
 } // namespace win32
