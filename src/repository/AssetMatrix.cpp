@@ -38,6 +38,25 @@ void AssetMatrix::Add(std::wstring_view poseId, std::wstring_view assetId, const
     m_records.push_back(record);
 }
 
+void AssetMatrix::Add(std::span<const std::wstring> ids, std::span<const AssetMatrixRecord> records)
+{
+    std::vector<std::uint32_t> places(ids.size(), kNoId);
+    const auto place = [&](std::uint32_t id)
+    {
+        if (places[id] == kNoId)
+            places[id] = AddId(ids[id]);
+        return places[id];
+    };
+    m_records.reserve(m_records.size() + records.size());
+    for (const AssetMatrixRecord& record : records)
+    {
+        Record added = record;
+        added.pose = place(record.pose);
+        added.asset = place(record.asset);
+        m_records.push_back(added);
+    }
+}
+
 const AssetMatrixElement* AssetMatrix::Find(std::wstring_view poseId, std::wstring_view assetId) const
 {
     const std::uint32_t pose = IdIndex(poseId);

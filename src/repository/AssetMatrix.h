@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -16,20 +17,25 @@
 
 namespace ZANRET
 {
+// A record that names its pose and asset by their places in a list of ids.
+struct AssetMatrixRecord
+{
+    std::uint32_t pose;
+    std::uint32_t asset;
+    float values[6];
+};
+
 class AssetMatrix
 {
 public:
     void Add(std::wstring_view poseId, std::wstring_view assetId, const float (&values)[6]);
+    // Appends the records in order, as Add of each with its ids would.
+    void Add(std::span<const std::wstring> ids, std::span<const AssetMatrixRecord> records);
     // The first record of the pose and the asset, or null. It stays valid as long as the matrix.
     const AssetMatrixElement* Find(std::wstring_view poseId, std::wstring_view assetId) const;
 
 private:
-    struct Record
-    {
-        std::uint32_t pose;
-        std::uint32_t asset;
-        float values[6];
-    };
+    using Record = AssetMatrixRecord;
     static constexpr std::uint32_t kNoId = 0xFFFFFFFFu;
 
     std::uint32_t IdIndex(std::wstring_view id) const;

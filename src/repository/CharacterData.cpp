@@ -226,6 +226,12 @@ void CharacterData::AddAssetMatrixEntry(const wchar_t* poseId, const wchar_t* as
     assetMatrix.Add(poseId ? poseId : L"", assetId ? assetId : L"", {xpos, ypos, zpos, xrot, yrot, zrot});
 }
 
+void CharacterData::AddAssetMatrixEntries(std::span<const std::wstring> ids,
+                                          std::span<const AssetMatrixRecord> records)
+{
+    assetMatrix.Add(ids, records);
+}
+
 std::int32_t CharacterData::GetCount(CONTAINER which) const
 {
     const DataContainer* container = Container(which);

@@ -7,6 +7,7 @@
 #include "repository/DataContainer.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,9 @@ public:
                   const wchar_t* category, const wchar_t* url);
     void AddAssetMatrixEntry(const wchar_t* poseId, const wchar_t* assetId, float xpos, float ypos,
                              float zpos, float xrot, float yrot, float zrot);
+    // Entries as AddAssetMatrixEntry of each would append them; each record names its pose and
+    // asset by their places in ids (the reader's way of handing over a whole section).
+    void AddAssetMatrixEntries(std::span<const std::wstring> ids, std::span<const AssetMatrixRecord> records);
 
     // Access by index.
     std::int32_t GetCount(CONTAINER which) const;

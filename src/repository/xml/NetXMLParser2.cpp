@@ -9,6 +9,8 @@
 #include "win32/text.h"
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace ZANRET
 {
@@ -347,35 +349,33 @@ void NetXMLParser2::HandleAssetMatrix(const XmlNode* node, CharacterData* charac
         Debug::AddDebugMessage(DEBUG_WARNING, L"Missing datafield:");
         Debug::AddDebugMessage(DEBUG_WARNING, field);
     };
-    std::wstring poseId;
-    std::wstring assetId;
+    std::vector<std::wstring> ids;
+    for (const XmlMatrixId* id = Xml::FirstMatrixId(node); id; id = id->next)
+        ids.push_back(win32::Utf8ToWide(std::string_view(id->text, id->length)));
+    std::vector<AssetMatrixRecord> entries;
     for (const XmlMatrixRecord* record = Xml::FirstMatrixRecord(node); record; record = record->next)
     {
         Debug::AddDebugMessage(DEBUG_INFO, L"add asset matrix element...");
-        if (!record->poseID)
+        if (record->poseID == XmlMatrixRecord::kNoId)
         {
             missing(L"poseID");
             continue;
         }
-        if (!record->assetID)
+        if (record->assetID == XmlMatrixRecord::kNoId)
         {
             missing(L"assetID");
             continue;
         }
-        float values[XmlMatrixRecord::VALUE_COUNT] = {};
+        AssetMatrixRecord entry{record->poseID, record->assetID, {}};
         for (int i = 0; i < XmlMatrixRecord::VALUE_COUNT; ++i)
         {
             if (record->present & (1u << i))
-                values[i] = record->values[i];
+                entry.values[i] = record->values[i];
             else
                 missing(valueNames[i]);
         }
-        win32::Utf8ToWide(record->poseID, poseId);
-        win32::Utf8ToWide(record->assetID, assetId);
-        character->AddAssetMatrixEntry(poseId.c_str(), assetId.c_str(), values[XmlMatrixRecord::XPOS],
-                                       values[XmlMatrixRecord::YPOS], values[XmlMatrixRecord::ZPOS],
-                                       values[XmlMatrixRecord::XROT], values[XmlMatrixRecord::YROT],
-                                       values[XmlMatrixRecord::ZROT]);
+        entries.push_back(entry);
     }
+    character->AddAssetMatrixEntries(ids, entries);
 }
 } // namespace ZANRET

@@ -18,9 +18,19 @@ struct XmlAttribute
     std::uint32_t length;
 };
 
+// A pose or asset id of the records of one "AssetMatrix" section: each text once, UTF-8 with
+// references resolved, in the order of first use.
+struct XmlMatrixId
+{
+    const XmlMatrixId* next;
+    const char* text;
+    std::uint32_t length;
+};
+
 // A "matrix" element of a character's "AssetMatrix", read straight into what its entry needs.
 struct XmlMatrixRecord
 {
+    static constexpr std::uint32_t kNoId = 0xFFFFFFFFu;
     enum Value : std::uint8_t
     {
         XPOS,
@@ -32,8 +42,8 @@ struct XmlMatrixRecord
         VALUE_COUNT
     };
     const XmlMatrixRecord* next;
-    const char* poseID;  // null when the attribute is missing
-    const char* assetID; // null when the attribute is missing
+    std::uint32_t poseID;  // place among the section's ids; kNoId when the attribute is missing
+    std::uint32_t assetID; // place among the section's ids; kNoId when the attribute is missing
     float values[VALUE_COUNT];
     std::uint8_t present; // bit i: values[i] was given
 };
@@ -52,8 +62,9 @@ struct XmlNode
     // Namespace declarations first, then the attributes in document order.
     const XmlAttribute* attributes;
     std::uint32_t attributeCount;
-    // The records of a character's "AssetMatrix", which holds no child nodes for them.
+    // The records of a character's "AssetMatrix", which holds no child nodes for them, and their ids.
     const XmlMatrixRecord* firstRecord;
+    const XmlMatrixId* firstMatrixId;
 };
 
 namespace Xml
@@ -82,7 +93,9 @@ void ForEachAttribute(const XmlNode* node, const AttributeVisitor& visit);
 // The value of the attribute with this full name, references resolved. False when there is none.
 bool GetAttribute(const XmlNode* node, const char* name, std::wstring& value);
 
-// The records of a character's "AssetMatrix" section in document order; null for none.
+// The records of a character's "AssetMatrix" section in document order, and the ids they name by
+// place; null for none.
 const XmlMatrixRecord* FirstMatrixRecord(const XmlNode* node);
+const XmlMatrixId* FirstMatrixId(const XmlNode* node);
 } // namespace Xml
 } // namespace ZANRET

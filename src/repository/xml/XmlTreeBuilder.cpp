@@ -5,6 +5,7 @@
 
 #include <libxml/SAX2.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 
@@ -41,7 +42,7 @@ const char* Text(const xmlChar* text)
 } // namespace
 
 XmlTreeBuilder::XmlTreeBuilder(XmlArena& head, XmlArena& body, std::size_t documentSize)
-    : m_head(head), m_arena(body), m_entityBudget(EntityTextBudget(documentSize))
+    : m_head(head), m_arena(body), m_matrixIds(body), m_entityBudget(EntityTextBudget(documentSize))
 {
 }
 
@@ -195,66 +196,72 @@ void XmlTreeBuilder::AddRecord(int attributeCount, const xmlChar** attributes)
     auto* record = m_arena.New<XmlMatrixRecord>();
     if (!record)
         return Fail();
+    record->poseID = XmlMatrixRecord::kNoId;
+    record->assetID = XmlMatrixRecord::kNoId;
+    if (!m_lastRecord)
+        m_matrixIds.Restart();
     for (int i = 0; i < attributeCount; ++i)
     {
-        if (attributes[5 * i + 1])
+        const xmlChar* const* attribute = attributes + 5 * i;
+        if (attribute[1])
             continue;
-        const xmlChar* name = attributes[5 * i];
-        if (name == m_names[POSE_ID] || name == m_names[ASSET_ID])
+        const xmlChar* name = attribute[0];
+        const bool isId = name == m_names[POSE_ID] || name == m_names[ASSET_ID];
+        int v = 0;
+        while (!isId && v < XmlMatrixRecord::VALUE_COUNT && name != m_valueNames[v])
+            ++v;
+        if (!isId && v == XmlMatrixRecord::VALUE_COUNT)
+            continue;
+        std::string_view value(Text(attribute[3]), static_cast<std::size_t>(attribute[4] - attribute[3]));
+        if (!Resolve(value))
+            return Fail();
+        if (isId)
         {
-            std::uint32_t length = 0;
-            const char* id = Value(m_arena, attributes[5 * i + 3], attributes[5 * i + 4], length);
-            if (!id)
+            const std::uint32_t place = m_matrixIds.Place(value);
+            if (place == XmlMatrixRecord::kNoId)
                 return Fail();
-            (name == m_names[POSE_ID] ? record->poseID : record->assetID) = id;
+            (name == m_names[POSE_ID] ? record->poseID : record->assetID) = place;
             continue;
         }
-        for (int v = 0; v < XmlMatrixRecord::VALUE_COUNT; ++v)
-        {
-            if (name != m_valueNames[v])
-                continue;
-            std::string_view value(Text(attributes[5 * i + 3]),
-                                   static_cast<std::size_t>(attributes[5 * i + 4] - attributes[5 * i + 3]));
-            std::uint32_t length = 0;
-            if (value.find('&') != std::string_view::npos)
-            {
-                const char* resolved = Value(m_arena, attributes[5 * i + 3], attributes[5 * i + 4], length);
-                if (!resolved)
-                    return Fail();
-                value = std::string_view(resolved, length);
-            }
-            record->values[v] = static_cast<float>(win32::Utf8Atof(value));
-            record->present |= static_cast<std::uint8_t>(1u << v);
-        }
+        record->values[v] = static_cast<float>(win32::Utf8Atof(value));
+        record->present |= static_cast<std::uint8_t>(1u << v);
     }
+    XmlNode* section = m_open[2];
     if (m_lastRecord)
         m_lastRecord->next = record;
     else
-        m_open[2]->firstRecord = record;
+        section->firstRecord = record;
+    section->firstMatrixId = m_matrixIds.First();
     m_lastRecord = record;
+}
+
+bool XmlTreeBuilder::Resolve(std::string_view& value)
+{
+    // Values are short: a plain loop beats a call.
+    if (std::find(value.begin(), value.end(), '&') == value.end())
+        return true;
+    try
+    {
+        m_scratch.clear();
+        if (!XmlEntityText::Append(m_context->myDoc, value, m_scratch, m_entityBudget))
+            return false;
+    }
+    catch (const std::bad_alloc&)
+    {
+        return false;
+    }
+    value = m_scratch;
+    return true;
 }
 
 const char* XmlTreeBuilder::Value(XmlArena& arena, const xmlChar* begin, const xmlChar* end,
                                   std::uint32_t& length)
 {
-    const std::string_view value(Text(begin), static_cast<std::size_t>(end - begin));
-    if (value.find('&') == std::string_view::npos)
-    {
-        length = static_cast<std::uint32_t>(value.size());
-        return arena.Copy(value);
-    }
-    try
-    {
-        m_scratch.clear();
-        if (!XmlEntityText::Append(m_context->myDoc, value, m_scratch, m_entityBudget))
-            return nullptr;
-    }
-    catch (const std::bad_alloc&)
-    {
+    std::string_view value(Text(begin), static_cast<std::size_t>(end - begin));
+    if (!Resolve(value))
         return nullptr;
-    }
-    length = static_cast<std::uint32_t>(m_scratch.size());
-    return arena.Copy(m_scratch);
+    length = static_cast<std::uint32_t>(value.size());
+    return arena.Copy(value);
 }
 
 void XmlTreeBuilder::EndElement(void* context, const xmlChar* local, const xmlChar* prefix,

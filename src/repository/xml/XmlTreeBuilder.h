@@ -6,12 +6,14 @@
 // as it would in a document tree, so that the parser reads each entity once.
 
 #include "repository/xml/XmlArena.h"
+#include "repository/xml/XmlMatrixIds.h"
 #include "repository/xml/XmlNode.h"
 
 #include <libxml/parser.h>
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ZANRET
@@ -61,6 +63,9 @@ private:
                const xmlChar** namespaces, int attributeCount, const xmlChar** attributes);
     bool IsRecordPath(const xmlChar* local, const xmlChar* prefix) const;
     void AddRecord(int attributeCount, const xmlChar** attributes);
+    // Resolves the references of an attribute's value, into scratch memory when it has any; false
+    // on failure.
+    bool Resolve(std::string_view& value);
     // The attribute's value with references resolved, copied into the arena; null on failure.
     const char* Value(XmlArena& arena, const xmlChar* begin, const xmlChar* end, std::uint32_t& length);
     void Fail();
@@ -74,6 +79,7 @@ private:
     std::vector<XmlNode*> m_open;      // the open elements, the document element first
     std::vector<XmlNode*> m_lastChild; // the last child so far of each open element
     XmlMatrixRecord* m_lastRecord = nullptr;
+    XmlMatrixIds m_matrixIds;
     std::size_t m_skipped = 0; // open elements inside a record
     std::size_t m_entityBudget;
     std::string m_scratch;
