@@ -1,12 +1,12 @@
 #include "ui/MainWindowPictures.h"
 
 #include "repository/Data2.h"
+#include "repository/RepositoryLayout.h"
 #include "ui/MainWindowGeneralFill.h"
 
-#include <win32/path.h>
+#include <win32/textfile.h>
 
 #include <QByteArray>
-#include <QFile>
 
 #include <list>
 #include <unordered_map>
@@ -17,6 +17,8 @@ namespace
 {
 // About 2,000 pictures of a pose's size; one character with all its pages needs a few dozen.
 constexpr qsizetype kKeptBytes = qsizetype(256) * 1024 * 1024;
+// No preview comes near this; a larger file is one that cannot be read.
+constexpr std::uint64_t kPictureFileLimit = std::uint64_t{256} << 20;
 
 struct Kept
 {
@@ -43,18 +45,15 @@ Store& TheStore()
 QImage Decode(const std::wstring& path)
 {
     ++TheStore().decoded;
-    if (!MainWindowGeneralFill::FileExists(path))
+    // A picture outside the repository is one that is not there; only regular files are read.
+    std::string bytes;
+    if (!MainWindowGeneralFill::FileExists(path) ||
+        !RepositoryLayout::StaysInRepository(MainWindowGeneralFill::RepositoryPath(), path) ||
+        !win32::ReadBinaryFile(path.c_str(), bytes, kPictureFileLimit))
     {
         return QImage();
     }
-    QFile file(QString::fromStdString(win32::NativePath(path)));
-    if (!file.open(QIODevice::ReadOnly))
-    {
-        return QImage();
-    }
-    const QByteArray bytes = file.readAll();
-    file.close();
-    return QImage::fromData(bytes);
+    return QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()));
 }
 
 void GiveWayToNewest(Store& store)

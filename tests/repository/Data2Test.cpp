@@ -353,15 +353,26 @@ TEST(Data2, FoldersOutsideTheRepositoryAreNotFound)
     EXPECT_TRUE(Available(Data2::GetGlobalAssetById(L"bag")));
     EXPECT_FALSE(Available(Data2::GetGlobalAssetById(L"farbag")));
 
-    // The character beside the repository keeps its folder as joined, and nothing of it is found.
-    CharacterData* stranger = Data2::GetCharacter(L"stranger");
+    // The reader's own existence tests agree: an outfit whose folder climbs out is "notavailable"
+    // however the disk stands, and the character beside the repository is never read at all.
+    EXPECT_STREQ(Fields::Value(anna->GetCloth(L"near"), L"available"), L"available");
+    EXPECT_STREQ(Fields::Value(anna->GetCloth(L"far"), L"available"), L"notavailable");
+    EXPECT_EQ(Data2::GetCharacter(L"stranger"), nullptr);
+    EXPECT_EQ(Data2::GetCharacterCount(), 1);
+
+    // A character that holds such a folder all the same is validated as not there, with its
+    // elements.
+    const std::int32_t index = Data2::AddCharacter();
+    CharacterData* stranger = Data2::GetCharacter(index);
     ASSERT_NE(stranger, nullptr);
-    EXPECT_STREQ(Fields::Value(stranger, L"folder"), (repository + L"\\..\\outside").c_str());
-    EXPECT_TRUE(Data2::DirectoryExists(Fields::Value(stranger, L"folder")));
+    stranger->SetData(L"folder", (repository + L"\\..\\outside").c_str());
+    stranger->AddCloth(L"jeans", L"Jeans", L"jeans", L"");
+    DataContainer* jeans = stranger->GetCloth(L"jeans");
+    ASSERT_NE(jeans, nullptr);
+    ASSERT_TRUE(Data2::DirectoryExists(Fields::Value(stranger, L"folder")));
+    Data2::SetValid(true);
     EXPECT_FALSE(Available(stranger));
-    EXPECT_FALSE(Available(stranger->GetCloth(L"jeans")));
-    EXPECT_FALSE(Available(stranger->GetPose(L"standing")));
-    EXPECT_FALSE(Data2::ValidateElement(stranger->GetCloth(L"jeans"), Fields::Value(stranger, L"folder")));
+    EXPECT_FALSE(Data2::ValidateElement(jeans, Fields::Value(stranger, L"folder")));
 }
 
 TEST(Data2, RegistrationsEndWithTheElementOrTheReset)

@@ -9,6 +9,7 @@
 #include "ui/MainWindowClothPreview.h"
 #include "ui/MainWindowClothSelector.h"
 #include "ui/MainWindowElementBase.h"
+#include "ui/MainWindowGeneralFill.h"
 #include "ui/MainWindowGeneralPage.h"
 #include "ui/MainWindowGeneralSelector.h"
 #include "ui/MainWindowPictures.h"
@@ -23,6 +24,9 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -124,8 +128,11 @@ TEST_F(PicturesTest, EverySamplePictureDecodesAsTheWindowDecodedItEachTime)
     const std::size_t decodedBefore = MainWindowPictures::DecodeCount();
     for (const QString& file : files)
     {
-        // The window names files with backslashes.
-        const std::wstring path = QString(file).replace(QLatin1Char('/'), QLatin1Char('\\')).toStdWString();
+        // The window names files by joining onto the repository path, with backslashes.
+        QString relative = file.startsWith(samples) ? file.mid(samples.size() + 1) : file;
+        relative.replace(QLatin1Char('/'), QLatin1Char('\\'));
+        const std::wstring path =
+            file.startsWith(samples) ? SamplesPath() + relative.toStdWString() : relative.toStdWString();
         QFile bytes(file);
         const QImage fromBytes =
             bytes.open(QIODevice::ReadOnly) ? QImage::fromData(bytes.readAll()) : QImage();
@@ -254,18 +261,18 @@ TEST_F(PicturesTest, PicturesAreReadAgainAfterAReloadAndForgottenWithTheWindowOr
 
 TEST_F(PicturesTest, TheLeastRecentlyUsedPicturesGiveWayBeyondTheBound)
 {
-    OpenOnSamples();
+    OpenOnSmallRepository();
     MainWindowPictures::Clear();
     // 64 MiB each once decoded: four fit in the bound, a fifth pushes the oldest out.
     QImage large(4096, 4096, QImage::Format_ARGB32);
     large.fill(Qt::darkGreen);
-    ASSERT_TRUE(large.save(QString::fromStdString((m_appData.Path() / "large.png").string())));
+    ASSERT_TRUE(large.save(QString::fromStdString((m_small.Path() / "large.png").string())));
     std::vector<std::wstring> paths;
     for (int i = 0; i < 5; ++i)
     {
         const std::string name = "large" + std::to_string(i) + ".png";
-        std::filesystem::copy_file(m_appData.Path() / "large.png", m_appData.Path() / name);
-        paths.push_back(m_appData.WidePath() + QString::fromStdString(name).toStdWString());
+        std::filesystem::copy_file(m_small.Path() / "large.png", m_small.Path() / name);
+        paths.push_back(m_small.WidePath() + QString::fromStdString(name).toStdWString());
     }
     for (int i = 0; i < 4; ++i)
     {
@@ -282,4 +289,29 @@ TEST_F(PicturesTest, TheLeastRecentlyUsedPicturesGiveWayBeyondTheBound)
     MainWindowPictures::Get(paths[1]);
     EXPECT_EQ(MainWindowPictures::DecodeCount(), decoded + 1);
     MainWindowPictures::Clear();
+}
+
+TEST_F(PicturesTest, APictureOutsideTheRepositoryOrNotAPlainFileIsNotRead)
+{
+    OpenOnSmallRepository();
+    MainWindowPictures::Clear();
+    // A real picture beside the repository, named through a climb out of it.
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ASSERT_EQ(m_appData.Path().parent_path(), m_small.Path().parent_path());
+    ASSERT_TRUE(picture.save(QString::fromStdString((m_appData.Path() / "beside.png").string())));
+    const std::wstring climbing =
+        m_small.WidePath() + L"mia\\..\\..\\" + m_appData.Path().filename().wstring() + L"\\beside.png";
+    EXPECT_TRUE(MainWindowGeneralFill::FileExists(climbing));
+    EXPECT_TRUE(MainWindowPictures::Get(climbing).isNull());
+
+    // A FIFO inside it is answered as unreadable at once rather than waited on.
+    const std::filesystem::path fifo = m_small.Path() / "mia" / "previews" / "fifo.png";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_TRUE(MainWindowPictures::Get(m_small.WidePath() + L"mia\\previews\\fifo.png").isNull());
+
+    // A picture inside stays readable by the same route.
+    const std::filesystem::path inside = m_small.Path() / "mia" / "previews" / "inside.png";
+    ASSERT_TRUE(picture.save(QString::fromStdString(inside.string())));
+    EXPECT_EQ(MainWindowPictures::Get(m_small.WidePath() + L"mia\\previews\\inside.png"), picture);
 }

@@ -34,18 +34,9 @@ protected:
         return found && value ? value : L"<missing>";
     }
 
-    // The text in UTF-16 with its byte-order mark.
     static std::string Utf16(const std::u16string& text, bool bigEndian)
     {
-        std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-        for (char16_t c : text)
-        {
-            const char high = static_cast<char>(c >> 8);
-            const char low = static_cast<char>(c & 0xFF);
-            bytes += bigEndian ? high : low;
-            bytes += bigEndian ? low : high;
-        }
-        return bytes;
+        return TestCatalogue::Utf16(text, bigEndian);
     }
 
     CleanModel clean;

@@ -82,4 +82,18 @@ inline void WriteFolders(const TempFolder& repository)
     repository.MakeFolder("anna/summer");
     repository.MakeFolder("global_assets/glasses");
 }
+
+// The text in UTF-16 with its byte-order mark.
+inline std::string Utf16(const std::u16string& text, bool bigEndian)
+{
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char16_t c : text)
+    {
+        const char high = static_cast<char>(c >> 8);
+        const char low = static_cast<char>(c & 0xFF);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    }
+    return bytes;
+}
 } // namespace TestCatalogue

@@ -4,6 +4,7 @@
 #include "repository/xml/XmlNode.h"
 
 #include "TempFolder.h"
+#include "TestCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -15,18 +16,7 @@ using namespace ZANRET;
 
 namespace
 {
-std::string Utf16(const std::u16string& text, bool bigEndian)
-{
-    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-    for (char16_t c : text)
-    {
-        const char high = static_cast<char>(c >> 8);
-        const char low = static_cast<char>(c & 0xFF);
-        bytes += bigEndian ? high : low;
-        bytes += bigEndian ? low : high;
-    }
-    return bytes;
-}
+using TestCatalogue::Utf16;
 
 std::map<std::wstring, std::wstring> Attributes(const XmlNode* node)
 {

@@ -22,6 +22,13 @@ bool FileExists(const std::wstring& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+// A folder outside the repository is not there, whatever the disk holds: a catalogue must not make
+// the reader look elsewhere.
+bool RepositoryFolderExists(const wchar_t* repositoryPath, const std::wstring& path)
+{
+    return RepositoryLayout::StaysInRepository(repositoryPath, path) && Data2::DirectoryExists(path.c_str());
+}
+
 // The field's text, or empty when the element lacks it (without the missing-field warnings).
 std::wstring FieldOrEmpty(const DataContainer* element, const wchar_t* field)
 {
@@ -164,12 +171,12 @@ bool NetXMLParser2::ParseCharacter(const XmlNode* node, const wchar_t* folder)
         Debug::AddDebugMessage(DEBUG_INFO, L"ParseCharacter: invalid XML structure (folder)");
         return false;
     }
-    if (!Data2::DirectoryExists(RepositoryLayout::CharacterPreviewsFolder(folder, relativeFolder).c_str()))
+    if (!RepositoryFolderExists(folder, RepositoryLayout::CharacterPreviewsFolder(folder, relativeFolder)))
     {
         Debug::AddDebugMessage(DEBUG_INFO, L"ParseCharacter: subfolder \"previews\" does not exist");
         return false;
     }
-    if (!Data2::DirectoryExists(RepositoryLayout::CharacterSkinFolder(folder, relativeFolder).c_str()))
+    if (!RepositoryFolderExists(folder, RepositoryLayout::CharacterSkinFolder(folder, relativeFolder)))
     {
         Debug::AddDebugMessage(DEBUG_INFO, L"ParseCharacter: subfolder \"skin\" does not exist");
         return false;
@@ -191,6 +198,7 @@ bool NetXMLParser2::ParseCharacter(const XmlNode* node, const wchar_t* folder)
     character->SetData(L"folder", RepositoryLayout::CharacterFolder(folder, relativeFolder).c_str());
     for (const XmlNode* child = Xml::FirstChildElement(node); child; child = Xml::NextSiblingElement(child))
         ParseXmlElement(child, character);
+    MarkClothsOutsideNotAvailable(character, folder);
     character->ValidateCloths();
     character->SortClothsAlphabetically();
     return true;
@@ -293,6 +301,22 @@ void NetXMLParser2::SetClothAvailability(DataContainer* cloth, const CharacterDa
         available = Data2::DirectoryExists(path.c_str());
     }
     cloth->SetData(L"available", available ? L"available" : L"notavailable");
+}
+
+void NetXMLParser2::MarkClothsOutsideNotAvailable(CharacterData* character, const wchar_t* folder)
+{
+    // Only here is the repository folder known; the cloth sections do not carry it.
+    const std::wstring characterFolder = FieldOrEmpty(character, L"folder");
+    for (std::int32_t i = 0; i < character->GetCount(CharacterData::CLOTH); ++i)
+    {
+        DataContainer* cloth = character->GetContainerElement(CharacterData::CLOTH, i);
+        if (FieldOrEmpty(cloth, L"available") != L"available")
+            continue;
+        const std::wstring path =
+            RepositoryLayout::ElementFolder(characterFolder, FieldOrEmpty(cloth, L"folder"));
+        if (!RepositoryLayout::StaysInRepository(folder, path))
+            cloth->SetData(L"available", L"notavailable");
+    }
 }
 
 void NetXMLParser2::HandlePoses(const XmlNode* node, CharacterData* character)

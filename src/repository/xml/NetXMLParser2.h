@@ -40,5 +40,7 @@ public:
 
 private:
     static void SetClothAvailability(DataContainer* cloth, const CharacterData* character);
+    // A cloth whose folder climbs out of the repository is not available, whatever the disk holds.
+    static void MarkClothsOutsideNotAvailable(CharacterData* character, const wchar_t* folder);
 };
 } // namespace ZANRET
