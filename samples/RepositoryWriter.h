@@ -45,8 +45,8 @@ private:
 
     void MakeFolder(const std::filesystem::path& folder);
     void WriteText(const std::filesystem::path& file, const std::string& text);
-    // Pictures are encoded once per spec and then written as bytes: a large repository repeats its
-    // captions and colours in every character.
+    // Pictures are encoded once per preview description and then written as bytes: a large repository repeats
+    // its captions and colours in every character.
     void WritePreview(const std::filesystem::path& file, const PreviewSpec& spec);
     void WritePicture(const std::filesystem::path& file, const QByteArray& png);
     const QByteArray& Encoded(const PreviewSpec& spec);
