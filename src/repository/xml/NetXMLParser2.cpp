@@ -198,7 +198,7 @@ bool NetXMLParser2::ParseCharacter(const XmlNode* node, const wchar_t* folder)
     character->SetData(L"folder", RepositoryLayout::CharacterFolder(folder, relativeFolder).c_str());
     for (const XmlNode* child = Xml::FirstChildElement(node); child; child = Xml::NextSiblingElement(child))
         ParseXmlElement(child, character);
-    MarkClothsOutsideNotAvailable(character, folder);
+    SetClothAvailability(character, folder);
     character->ValidateCloths();
     character->SortClothsAlphabetically();
     return true;
@@ -277,7 +277,6 @@ void NetXMLParser2::HandleCloth(const XmlNode* node, CharacterData* character)
         const std::int32_t index = AddListElement(character, CharacterData::CLOTH, clothing);
         if (index < 0)
             continue;
-        SetClothAvailability(character->GetContainerElement(CharacterData::CLOTH, index), character);
         for (const XmlNode* entry = Xml::FirstChildElement(clothing); entry;
              entry = Xml::NextSiblingElement(entry))
         {
@@ -290,32 +289,19 @@ void NetXMLParser2::HandleCloth(const XmlNode* node, CharacterData* character)
     }
 }
 
-void NetXMLParser2::SetClothAvailability(DataContainer* cloth, const CharacterData* character)
+void NetXMLParser2::SetClothAvailability(CharacterData* character, const wchar_t* folder)
 {
-    // A cloth without a folder has nothing on disk to find.
-    bool available = false;
-    if (cloth->CheckDatafield(L"folder"))
-    {
-        const std::wstring path = RepositoryLayout::ElementFolder(FieldOrEmpty(character, L"folder"),
-                                                                  FieldOrEmpty(cloth, L"folder"));
-        available = Data2::DirectoryExists(path.c_str());
-    }
-    cloth->SetData(L"available", available ? L"available" : L"notavailable");
-}
-
-void NetXMLParser2::MarkClothsOutsideNotAvailable(CharacterData* character, const wchar_t* folder)
-{
-    // Only here is the repository folder known; the cloth sections do not carry it.
+    // After all sections, as only the character knows the repository folder. A cloth without a
+    // folder has nothing on disk to find; one whose folder climbs out of the repository is not there.
     const std::wstring characterFolder = FieldOrEmpty(character, L"folder");
     for (std::int32_t i = 0; i < character->GetCount(CharacterData::CLOTH); ++i)
     {
         DataContainer* cloth = character->GetContainerElement(CharacterData::CLOTH, i);
-        if (FieldOrEmpty(cloth, L"available") != L"available")
-            continue;
-        const std::wstring path =
-            RepositoryLayout::ElementFolder(characterFolder, FieldOrEmpty(cloth, L"folder"));
-        if (!RepositoryLayout::StaysInRepository(folder, path))
-            cloth->SetData(L"available", L"notavailable");
+        const bool available =
+            cloth->CheckDatafield(L"folder") &&
+            RepositoryFolderExists(
+                folder, RepositoryLayout::ElementFolder(characterFolder, FieldOrEmpty(cloth, L"folder")));
+        cloth->SetData(L"available", available ? L"available" : L"notavailable");
     }
 }
 

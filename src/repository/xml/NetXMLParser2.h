@@ -39,8 +39,7 @@ public:
     static void HandleAssetMatrix(const XmlNode* node, CharacterData* character);
 
 private:
-    static void SetClothAvailability(DataContainer* cloth, const CharacterData* character);
-    // A cloth whose folder climbs out of the repository is not available, whatever the disk holds.
-    static void MarkClothsOutsideNotAvailable(CharacterData* character, const wchar_t* folder);
+    // Each cloth's "available" field: whether its folder is there below the repository folder.
+    static void SetClothAvailability(CharacterData* character, const wchar_t* folder);
 };
 } // namespace ZANRET
