@@ -160,6 +160,34 @@ void RegisterID(DataContainer* element)
     GetUnique(element);
 }
 
+StoreMark MarkStore()
+{
+    const Store& store = S();
+    return {store.characters.size(), store.globalAssets.size(), store.uniqueToElement.size(),
+            store.uniqueCounter, store.generation};
+}
+
+void RollBackTo(const StoreMark& mark)
+{
+    Store& store = S();
+    if (store.generation != mark.generation)
+        return;
+    // Taken out of the store first, as Reset does.
+    std::vector<CharacterData*> characters(
+        store.characters.begin() + static_cast<std::ptrdiff_t>(mark.characters), store.characters.end());
+    store.characters.resize(mark.characters);
+    for (CharacterData* character : characters)
+        delete character;
+    std::vector<DataContainer*> globalAssets(store.globalAssets.begin() +
+                                                 static_cast<std::ptrdiff_t>(mark.globalAssets),
+                                             store.globalAssets.end());
+    store.globalAssets.resize(mark.globalAssets);
+    for (DataContainer* asset : globalAssets)
+        delete asset;
+    store.uniqueToElement.resize(mark.uniques);
+    store.uniqueCounter = mark.uniqueCounter;
+}
+
 std::int32_t GetCharacterCount()
 {
     return static_cast<std::int32_t>(S().characters.size());

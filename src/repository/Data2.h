@@ -6,6 +6,7 @@
 #include "repository/CharacterData.h"
 #include "repository/DataContainer.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace ZANRET::Data2
@@ -16,6 +17,19 @@ std::int32_t AddCharacterWithId(const wchar_t* name, const wchar_t* id, const wc
 std::int32_t AddGlobalAsset();
 DataContainer* AddMaterialToGlobalaAsset(DataContainer* asset);
 void RegisterID(DataContainer* element);
+// How far the store was built at one point, so that what a failed read added can be taken back.
+struct StoreMark
+{
+    std::size_t characters;
+    std::size_t globalAssets;
+    std::size_t uniques;
+    std::int32_t uniqueCounter;
+    std::uint32_t generation;
+};
+StoreMark MarkStore();
+// Destroys every character and global asset added since the mark and hands their unique ids out
+// again; nothing when the store was Reset since.
+void RollBackTo(const StoreMark& mark);
 
 // Reading the store.
 std::int32_t GetCharacterCount();

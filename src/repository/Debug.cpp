@@ -13,14 +13,45 @@ Debug::MessageHook& Hook()
     static Debug::MessageHook hook;
     return hook;
 }
+
+Debug::HeldMessages* held = nullptr;
 } // namespace
 
 void Debug::AddDebugMessage(DEBUG_TYPE type, const wchar_t* text)
 {
-    if (Hook())
-    {
+    if (!Hook())
+        return;
+    if (held && held->m_holding)
+        held->m_messages.push_back({type, text ? text : L""});
+    else
         Hook()(type, text ? text : L"");
-    }
+}
+
+Debug::HeldMessages::HeldMessages() : m_outer(held)
+{
+    held = this;
+}
+
+Debug::HeldMessages::~HeldMessages()
+{
+    held = m_outer;
+}
+
+void Debug::HeldMessages::Deliver()
+{
+    m_holding = false;
+    held = m_outer;
+    std::vector<DebugRecord> messages;
+    messages.swap(m_messages);
+    for (const DebugRecord& message : messages)
+        AddDebugMessage(message.type, message.text.c_str());
+}
+
+void Debug::HeldMessages::Drop()
+{
+    m_holding = false;
+    held = m_outer;
+    m_messages.clear();
 }
 
 void Debug::CreateDebugList()

@@ -37,5 +37,29 @@ const std::vector<DebugRecord>* GetDebugList();
 
 // Test seam: every message is also given to the hook. An empty hook restores plain dropping.
 void SetMessageHook(MessageHook hook);
+
+// While it lives, the messages are held back rather than given to the hook, until they are
+// delivered in their order or dropped (which its end does to what is still held): a reader that
+// works ahead of knowing whether its input is sound says nothing until it knows.
+class HeldMessages
+{
+public:
+    HeldMessages();
+    ~HeldMessages();
+    HeldMessages(const HeldMessages&) = delete;
+    HeldMessages& operator=(const HeldMessages&) = delete;
+
+    // Gives the held messages to the hook and stops holding.
+    void Deliver();
+    // Forgets the held messages and stops holding.
+    void Drop();
+
+private:
+    std::vector<DebugRecord> m_messages;
+    bool m_holding = true;
+    HeldMessages* m_outer; // a hold that this one interrupts, which holds what this one delivers
+
+    friend void AddDebugMessage(DEBUG_TYPE type, const wchar_t* text);
+};
 } // namespace Debug
 } // namespace ZANRET

@@ -77,6 +77,39 @@ TEST(Data2, UniqueIdsCountByTenAndRestartAfterReset)
     EXPECT_STREQ(Data2::GetIdOfUnique(1010), L"anna");
 }
 
+TEST(Data2, RollingBackToAMarkTakesOutWhatCameAfter)
+{
+    CleanModel clean;
+    CharacterData* kept = Data2::GetCharacter(Data2::AddCharacterWithId(L"Kept", L"kept", L""));
+    Data2::AddGlobalAsset();
+    const Data2::StoreMark mark = Data2::MarkStore();
+
+    CharacterData* added = Data2::GetCharacter(Data2::AddCharacterWithId(L"Added", L"added", L""));
+    DataContainer* skin = AddElement(added, CharacterData::SKINS, L"s", nullptr);
+    Data2::RegisterID(skin);
+    DataContainer* asset = Data2::GetGlobalAsset(Data2::AddGlobalAsset());
+    asset->SetData(L"id", L"g");
+    Data2::RegisterID(Data2::AddMaterialToGlobalaAsset(asset));
+    ASSERT_STREQ(Data2::GetIdOfUnique(1030), L"s");
+
+    Data2::RollBackTo(mark);
+    EXPECT_EQ(Data2::GetCharacterCount(), 1);
+    EXPECT_EQ(Data2::GetCharacter(0), kept);
+    EXPECT_EQ(Data2::GetGlobalAssetCount(), 1);
+    EXPECT_EQ(Data2::GetCharacter(L"added"), nullptr);
+    EXPECT_EQ(Data2::GetIdOfUnique(1020), nullptr);
+    EXPECT_EQ(Data2::GetIdOfUnique(1030), nullptr);
+    // The ids handed out after the mark are handed out again, as if nothing had been added.
+    EXPECT_STREQ(Data2::GetIdOfUnique(1010), L"kept");
+    EXPECT_EQ(Data2::NextUnique(), 1020);
+
+    // A mark from before a Reset takes nothing out.
+    Data2::Reset();
+    Data2::AddCharacter();
+    Data2::RollBackTo(mark);
+    EXPECT_EQ(Data2::GetCharacterCount(), 1);
+}
+
 TEST(Data2, CharactersAndGlobalAssetsByIndexAndId)
 {
     CleanModel clean;

@@ -44,6 +44,37 @@ TEST_F(StreamReader, AMalformedLastByteAddsNothingAndSaysNothingElse)
     EXPECT_EQ(Data2::GetCharacterCount(), 2);
 }
 
+TEST_F(StreamReader, ALargeCatalogueBrokenAtItsEndLeavesTheStoreAsItWas)
+{
+    // Large enough that characters are read before the parser reaches the fault.
+    std::string catalogue = "<zanret>\n";
+    for (int i = 0; i < 12000; ++i)
+        catalogue += "  <character id=\"c" + std::to_string(i) +
+                     "\" folder=\"anna\"><skins><skin id=\"s\"/></skins><AssetMatrix>"
+                     "<matrix poseID=\"p\" assetID=\"a\" xpos=\"1\" ypos=\"2\" zpos=\"3\" xrot=\"0\" "
+                     "yrot=\"0\" zrot=\"0\"/></AssetMatrix></character>\n";
+    catalogue += "</zanret>\n";
+    ASSERT_TRUE(Parse(catalogue));
+    ASSERT_EQ(Data2::GetCharacterCount(), 12000);
+
+    // Read again on top of what the store holds, without a Reset.
+    const std::wstring last = Field(Data2::GetCharacter(11999), L"id");
+    // The last id handed out is that of the last character's skin.
+    const std::int32_t lastUnique =
+        Data2::GetUnique(Data2::GetCharacter(11999)->GetContainerElement(CharacterData::SKINS, 0));
+    catalogue += "<!-- after the root -->\xFF";
+    repository.WriteFile("zanret.xml", catalogue);
+    log.Clear();
+    EXPECT_FALSE(Parser2::ParseRepository(repository.WidePath().c_str()));
+    const std::wstring folder = repository.WidePath();
+    EXPECT_EQ(Texts(), (std::vector<std::wstring>{L"Parser2 checks repository at:", folder, L"Parse Folder:",
+                                                  folder, L"ParseRepositoryXML: invalid character.xml"}));
+    EXPECT_EQ(Data2::GetCharacterCount(), 12000);
+    EXPECT_EQ(Field(Data2::GetCharacter(11999), L"id"), last);
+    EXPECT_EQ(Data2::GetIdOfUnique(lastUnique + 10), nullptr);
+    EXPECT_EQ(Data2::NextUnique(), lastUnique + 10);
+}
+
 TEST_F(StreamReader, AttributesNamespacesTextAndEntitiesAsADocumentTreeHoldsThem)
 {
     ASSERT_TRUE(Parse(

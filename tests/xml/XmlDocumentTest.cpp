@@ -1,6 +1,7 @@
 // The libxml2 layer: safe loading, encodings and the element and attribute walk.
 
 #include "repository/xml/XmlDocument.h"
+#include "repository/xml/XmlLimits.h"
 #include "repository/xml/XmlNode.h"
 
 #include "TempFolder.h"
@@ -190,4 +191,67 @@ TEST(XmlDocument, LoadFileReadsBytesThroughRepositoryPaths)
     EXPECT_FALSE(doc.LoadFile((folder.WidePath() + L"missing.xml").c_str()));
     EXPECT_FALSE(doc.LoadFile((folder.WidePath() + L"sub").c_str()));
     EXPECT_FALSE(doc.LoadFile(nullptr));
+}
+
+namespace
+{
+// A catalogue of many children of the root, several read-ahead pieces long, each child numbered.
+std::string NumberedChildren(int count, const std::string& tail)
+{
+    std::string document = "<zanret>\n";
+    for (int i = 0; i < count; ++i)
+        document +=
+            "  <character n=\"" + std::to_string(i) + "\" padding=\"" + std::string(200, 'x') + "\"/>\n";
+    return document + tail;
+}
+} // namespace
+
+TEST(XmlDocument, ReadWhileParsedHandsOutEachChildOnceInOrder)
+{
+    TempFolder folder;
+    constexpr int kChildren = 20000; // about 4.5 MB
+    folder.WriteFile("zanret.xml", NumberedChildren(kChildren, "</zanret>\n"));
+    const std::wstring path = folder.WidePath() + L"zanret.xml";
+    XmlDocument doc;
+    ASSERT_TRUE(doc.Begin(path.c_str()));
+    ASSERT_NE(doc.SelectRoot("zanret"), nullptr);
+    int expected = 0;
+    std::wstring n;
+    while (const XmlNode* child = doc.NextRootChild())
+    {
+        ASSERT_TRUE(Xml::GetAttribute(child, "n", n));
+        ASSERT_EQ(n, std::to_wstring(expected));
+        ++expected;
+    }
+    EXPECT_EQ(expected, kChildren);
+    EXPECT_TRUE(doc.End());
+    EXPECT_EQ(doc.NextRootChild(), nullptr);
+
+    // Broken at its very end, or by a start tag over the attribute limit far into the file: what was
+    // handed out may not be trusted, and the document ends empty.
+    std::string tooMany = "<character";
+    for (std::uint32_t i = 0; i <= XmlLimits::kMaxAttributesPerElement; ++i)
+        tooMany += " a" + std::to_string(i) + "=\"\"";
+    for (const std::string& tail : {std::string("</zanret>\n\xFF"), tooMany + "/></zanret>\n"})
+    {
+        folder.WriteFile("zanret.xml", NumberedChildren(kChildren, tail));
+        ASSERT_TRUE(doc.Begin(path.c_str()));
+        ASSERT_NE(doc.SelectRoot("zanret"), nullptr);
+        int handedOut = 0;
+        while (doc.NextRootChild())
+            ++handedOut;
+        EXPECT_LE(handedOut, kChildren);
+        EXPECT_FALSE(doc.End());
+        EXPECT_EQ(doc.SelectRoot("zanret"), nullptr);
+    }
+
+    // A document left before its end stops its parse when it goes.
+    folder.WriteFile("zanret.xml", NumberedChildren(kChildren, "</zanret>\n"));
+    {
+        XmlDocument left;
+        ASSERT_TRUE(left.Begin(path.c_str()));
+        EXPECT_NE(left.NextRootChild(), nullptr);
+    }
+    EXPECT_FALSE(doc.Begin((folder.WidePath() + L"missing.xml").c_str()));
+    EXPECT_FALSE(doc.End());
 }

@@ -5,9 +5,12 @@
 #include "repository/RepositoryLayout.h"
 #include "repository/xml/XmlAttributeFields.h"
 #include "repository/xml/XmlDocument.h"
+#include "repository/xml/XmlMatrixIds.h"
 #include "win32/fileapi.h"
+#include "win32/stdlib.h"
 #include "win32/text.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -97,25 +100,31 @@ bool NetXMLParser2::ParseRepositoryXML(const wchar_t* folder)
         Debug::AddDebugMessage(DEBUG_INFO, folder);
         return false;
     }
-    // A file that cannot be read is answered like a malformed one.
+    // Each child of the root is read as soon as it is parsed. Whether the document is sound is
+    // known only at its end: until then the messages are held, and what was read from a document
+    // that is not is taken out of the store again. A file that cannot be read is answered like a
+    // malformed one.
     XmlDocument document;
-    if (!document.LoadFile(path.c_str()))
+    const Data2::StoreMark mark = Data2::MarkStore();
+    Debug::HeldMessages held;
+    const XmlNode* root = document.Begin(path.c_str()) ? document.SelectRoot("zanret") : nullptr;
+    if (root)
     {
+        while (const XmlNode* child = document.NextRootChild())
+            ParseRepositoryElement(child, folder);
+    }
+    if (!document.End())
+    {
+        held.Drop();
+        Data2::RollBackTo(mark);
         Debug::AddDebugMessage(DEBUG_INFO, L"ParseRepositoryXML: invalid character.xml");
         return false;
     }
-    const XmlNode* root = document.SelectRoot("zanret");
+    held.Deliver();
     if (!root)
     {
         Debug::AddDebugMessage(DEBUG_INFO, L"ParseRepositoryXML: invalid XML structure (zanret)");
         return false;
-    }
-    for (const XmlNode* child = Xml::FirstChildElement(root); child;)
-    {
-        ParseRepositoryElement(child, folder);
-        // What is read is in the store now; its part of the document is not needed any more.
-        child = Xml::NextSiblingElement(child);
-        document.ReleaseBefore(child);
     }
     return true;
 }
@@ -359,33 +368,46 @@ void NetXMLParser2::HandleAssetMatrix(const XmlNode* node, CharacterData* charac
         Debug::AddDebugMessage(DEBUG_WARNING, L"Missing datafield:");
         Debug::AddDebugMessage(DEBUG_WARNING, field);
     };
-    std::vector<std::wstring> ids;
-    for (const XmlMatrixId* id = Xml::FirstMatrixId(node); id; id = id->next)
-        ids.push_back(win32::Utf8ToWide(std::string_view(id->text, id->length)));
+    using Field = XmlMatrixRecord::Field;
+    XmlMatrixIds places;
     std::vector<AssetMatrixRecord> entries;
     for (const XmlMatrixRecord* record = Xml::FirstMatrixRecord(node); record; record = record->next)
     {
+        // Ids take their places in the order they stand in the document, also in records left out.
+        constexpr std::uint32_t kNone = UINT32_MAX;
+        std::uint32_t id[2] = {kNone, kNone};
+        for (const Field field : record->assetIdFirst ? std::to_array({Field::ASSET_ID, Field::POSE_ID})
+                                                      : std::to_array({Field::POSE_ID, Field::ASSET_ID}))
+        {
+            if (record->Has(field))
+                id[field - Field::POSE_ID] = places.Place(record->Text(field));
+        }
         Debug::AddDebugMessage(DEBUG_INFO, L"add asset matrix element...");
-        if (record->poseID == XmlMatrixRecord::kNoId)
+        if (id[0] == kNone)
         {
             missing(L"poseID");
             continue;
         }
-        if (record->assetID == XmlMatrixRecord::kNoId)
+        if (id[1] == kNone)
         {
             missing(L"assetID");
             continue;
         }
-        AssetMatrixRecord entry{record->poseID, record->assetID, {}};
+        AssetMatrixRecord entry{id[0], id[1], {}};
         for (int i = 0; i < XmlMatrixRecord::VALUE_COUNT; ++i)
         {
-            if (record->present & (1u << i))
-                entry.values[i] = record->values[i];
+            const auto field = static_cast<Field>(i);
+            if (record->Has(field))
+                entry.values[i] = static_cast<float>(win32::Utf8Atof(record->Text(field)));
             else
                 missing(valueNames[i]);
         }
         entries.push_back(entry);
     }
+    std::vector<std::wstring> ids;
+    ids.reserve(places.Texts().size());
+    for (const std::string_view text : places.Texts())
+        ids.push_back(win32::Utf8ToWide(text));
     character->AddAssetMatrixEntries(ids, entries);
 }
 } // namespace ZANRET

@@ -1,8 +1,9 @@
 #pragma once
 // The catalogue reader: turns <repository>\zanret.xml into characters and global assets of the
 // repository store. It holds no state and owns nothing it makes: every element goes straight into
-// the store, which owns it from then on. The whole document is loaded before anything is taken
-// over, so a malformed catalogue adds nothing.
+// the store, which owns it from then on. Each child of the root is read while the rest of the
+// document is parsed; a catalogue that turns out malformed adds nothing and says nothing of what
+// was read.
 
 #include "repository/CharacterData.h"
 #include "repository/DataContainer.h"

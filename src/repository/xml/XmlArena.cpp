@@ -7,34 +7,48 @@ namespace ZANRET
 {
 namespace
 {
-// Large enough to come straight from the system and go back to it when freed.
 constexpr std::size_t kBlockBytes = 256 * 1024;
+// Enough for a reader that keeps a few root children behind the parser; more go back to the system.
+constexpr std::size_t kSpareBlocks = 16;
 } // namespace
 
 XmlArena::~XmlArena()
 {
-    for (char* block : m_blocks)
+    for (const Block& block : m_blocks)
+        std::free(block.memory);
+    for (char* block : m_spare)
         std::free(block);
 }
 
 void XmlArena::ReleaseBefore(std::size_t block)
 {
+    const std::lock_guard<std::mutex> lock(m_blocksLock);
     for (; m_released < block && m_released + 1 < m_blocks.size(); ++m_released)
     {
-        std::free(m_blocks[m_released]);
-        m_blocks[m_released] = nullptr;
+        Block& released = m_blocks[m_released];
+        // The room was reserved when the block was taken, so keeping it cannot fail.
+        if (released.bytes == kBlockBytes && m_spare.size() < m_spare.capacity())
+            m_spare.push_back(released.memory);
+        else
+            std::free(released.memory);
+        released.memory = nullptr;
     }
 }
 
 void* XmlArena::AllocateInNewBlock(std::size_t size, std::size_t alignment)
 {
     const std::size_t bytes = size + alignment > kBlockBytes ? size + alignment : kBlockBytes;
-    auto* block = static_cast<char*>(std::malloc(bytes));
+    const std::lock_guard<std::mutex> lock(m_blocksLock);
+    const bool reuse = bytes == kBlockBytes && !m_spare.empty();
+    auto* block = reuse ? m_spare.back() : static_cast<char*>(std::malloc(bytes));
     if (!block)
         return nullptr;
+    if (reuse)
+        m_spare.pop_back();
     try
     {
-        m_blocks.push_back(block);
+        m_spare.reserve(kSpareBlocks);
+        m_blocks.push_back({block, bytes});
     }
     catch (const std::bad_alloc&)
     {

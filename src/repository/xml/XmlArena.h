@@ -1,9 +1,12 @@
 #pragma once
 // Memory for the nodes and texts of one loaded document, taken in large blocks and given back all
-// at once. Allocation answers null when no memory is left; nothing here throws.
+// at once. Allocation answers null when no memory is left; nothing here throws. One thread may
+// allocate while another gives back blocks before the current one: blocks given back are kept for
+// reuse, a few of them, so that a document read while it is parsed runs in the same memory.
 
 #include <cstddef>
 #include <cstdint>
+#include <mutex>
 #include <new>
 #include <string_view>
 #include <vector>
@@ -48,7 +51,15 @@ public:
 private:
     void* AllocateInNewBlock(std::size_t size, std::size_t alignment);
 
-    std::vector<char*> m_blocks;
+    struct Block
+    {
+        char* memory;
+        std::size_t bytes;
+    };
+
+    std::mutex m_blocksLock; // over the block lists; the current block is the allocating thread's
+    std::vector<Block> m_blocks;
+    std::vector<char*> m_spare; // given back, of the standard size, for reuse
     std::size_t m_released = 0;
     char* m_next = nullptr;
     std::size_t m_left = 0;

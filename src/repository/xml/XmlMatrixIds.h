@@ -1,9 +1,7 @@
 #pragma once
-// The pose and asset ids of one "AssetMatrix" section while it is read: a section holds hundreds of
-// records over a few dozen ids, so each text is kept once in the arena and found again by its hash.
-
-#include "repository/xml/XmlArena.h"
-#include "repository/xml/XmlNode.h"
+// The pose and asset ids of one "AssetMatrix" section while its records are read: a section holds
+// hundreds of records over a few dozen ids, so each text gets a place once and is found again by
+// its hash. The texts are not copied; they must outlive this.
 
 #include <cstdint>
 #include <string_view>
@@ -14,20 +12,15 @@ namespace ZANRET
 class XmlMatrixIds
 {
 public:
-    explicit XmlMatrixIds(XmlArena& arena) : m_arena(arena) {}
-
-    // Forgets the ids of the section before.
-    void Restart();
-    // The place of the text among the section's ids, added on first use; kNoId without memory.
+    // The place of the text among the section's ids, added on first use.
     std::uint32_t Place(std::string_view text);
-    // The section's ids in the order of their places; null for none.
-    const XmlMatrixId* First() const { return m_ids.empty() ? nullptr : m_ids.front(); }
+    // The section's ids in the order of their places.
+    const std::vector<std::string_view>& Texts() const { return m_ids; }
 
 private:
-    bool Grow();
+    void Grow();
 
-    XmlArena& m_arena;
     std::vector<std::uint32_t> m_slots; // place + 1, or 0 for none; a power of two of them
-    std::vector<XmlMatrixId*> m_ids;
+    std::vector<std::string_view> m_ids;
 };
 } // namespace ZANRET

@@ -100,9 +100,4 @@ const XmlMatrixRecord* FirstMatrixRecord(const XmlNode* node)
 {
     return node ? node->firstRecord : nullptr;
 }
-
-const XmlMatrixId* FirstMatrixId(const XmlNode* node)
-{
-    return node ? node->firstMatrixId : nullptr;
-}
 } // namespace ZANRET::Xml

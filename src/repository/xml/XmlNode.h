@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace ZANRET
 {
@@ -18,20 +19,12 @@ struct XmlAttribute
     std::uint32_t length;
 };
 
-// A pose or asset id of the records of one "AssetMatrix" section: each text once, UTF-8 with
-// references resolved, in the order of first use.
-struct XmlMatrixId
-{
-    const XmlMatrixId* next;
-    const char* text;
-    std::uint32_t length;
-};
-
-// A "matrix" element of a character's "AssetMatrix", read straight into what its entry needs.
+// A "matrix" element of a character's "AssetMatrix": the texts of the attributes its entry needs,
+// references resolved, kept as they stand. The reader makes numbers and id places of them, away
+// from the parse.
 struct XmlMatrixRecord
 {
-    static constexpr std::uint32_t kNoId = 0xFFFFFFFFu;
-    enum Value : std::uint8_t
+    enum Field : std::uint8_t
     {
         XPOS,
         YPOS,
@@ -39,13 +32,19 @@ struct XmlMatrixRecord
         XROT,
         YROT,
         ZROT,
-        VALUE_COUNT
+        POSE_ID,
+        ASSET_ID,
+        FIELD_COUNT
     };
+    static constexpr int VALUE_COUNT = POSE_ID;
     const XmlMatrixRecord* next;
-    std::uint32_t poseID;  // place among the section's ids; kNoId when the attribute is missing
-    std::uint32_t assetID; // place among the section's ids; kNoId when the attribute is missing
-    float values[VALUE_COUNT];
-    std::uint8_t present; // bit i: values[i] was given
+    const char* texts[FIELD_COUNT]; // null when the field was not given
+    std::uint32_t lengths[FIELD_COUNT];
+    std::uint8_t present; // bit f: field f was given
+    bool assetIdFirst;    // "assetID" stands before "poseID" in the element
+
+    bool Has(Field field) const { return (present >> field) & 1u; }
+    std::string_view Text(Field field) const { return std::string_view(texts[field], lengths[field]); }
 };
 
 // An element of a loaded document; it belongs to its XmlDocument and lives as long as that does.
@@ -62,9 +61,8 @@ struct XmlNode
     // Namespace declarations first, then the attributes in document order.
     const XmlAttribute* attributes;
     std::uint32_t attributeCount;
-    // The records of a character's "AssetMatrix", which holds no child nodes for them, and their ids.
+    // The records of a character's "AssetMatrix", which holds no child nodes for them.
     const XmlMatrixRecord* firstRecord;
-    const XmlMatrixId* firstMatrixId;
 };
 
 namespace Xml
@@ -93,9 +91,7 @@ void ForEachAttribute(const XmlNode* node, const AttributeVisitor& visit);
 // The value of the attribute with this full name, references resolved. False when there is none.
 bool GetAttribute(const XmlNode* node, const char* name, std::wstring& value);
 
-// The records of a character's "AssetMatrix" section in document order, and the ids they name by
-// place; null for none.
+// The records of a character's "AssetMatrix" section in document order; null for none.
 const XmlMatrixRecord* FirstMatrixRecord(const XmlNode* node);
-const XmlMatrixId* FirstMatrixId(const XmlNode* node);
 } // namespace Xml
 } // namespace ZANRET

@@ -19,7 +19,8 @@ namespace
 thread_local XmlParseGuard* t_guard = nullptr;
 } // namespace
 
-XmlParseGuard::XmlParseGuard(xmlSAXHandler& handler) : m_outer(t_guard)
+XmlParseGuard::XmlParseGuard(xmlSAXHandler& handler, bool bytesScanned)
+    : m_bytesScanned(bytesScanned), m_outer(t_guard)
 {
     handler.attributeDecl = &AttributeDecl;
     handler.getEntity = &GetEntity;
@@ -35,6 +36,8 @@ bool XmlParseGuard::Scan(const char* data, std::size_t size)
 {
     if (m_refused)
         return false;
+    if (m_bytesScanned)
+        return true;
     try
     {
         m_refused = !m_scanner.Feed(data, size);

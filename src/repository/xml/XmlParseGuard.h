@@ -18,8 +18,9 @@ class XmlParseGuard
 {
 public:
     // Routes the handler's attribute declarations and entity lookups through this guard while it
-    // lives. The handler must outlive the parse.
-    explicit XmlParseGuard(xmlSAXHandler& handler);
+    // lives. The handler must outlive the parse. Bytes that a StartTagScanner has passed already
+    // are not scanned again.
+    explicit XmlParseGuard(xmlSAXHandler& handler, bool bytesScanned = false);
     ~XmlParseGuard();
     XmlParseGuard(const XmlParseGuard&) = delete;
     XmlParseGuard& operator=(const XmlParseGuard&) = delete;
@@ -43,6 +44,7 @@ private:
     std::map<std::string, std::uint32_t> m_defaults;
     std::set<const void*> m_checkedEntities;
     bool m_refused = false;
+    bool m_bytesScanned;
     XmlParseGuard* m_outer = nullptr;
 };
 } // namespace ZANRET

@@ -35,6 +35,13 @@ const xmlSAXHandler& TreeHandler()
     return handler;
 }
 
+// Values are short: a plain loop beats a call. Most have no reference, and the value then stays in
+// registers.
+bool HasReference(std::string_view value)
+{
+    return std::find(value.begin(), value.end(), '&') != value.end();
+}
+
 const char* Text(const xmlChar* text)
 {
     return reinterpret_cast<const char*>(text);
@@ -42,7 +49,7 @@ const char* Text(const xmlChar* text)
 } // namespace
 
 XmlTreeBuilder::XmlTreeBuilder(XmlArena& head, XmlArena& body, std::size_t documentSize)
-    : m_head(head), m_arena(body), m_matrixIds(body), m_entityBudget(EntityTextBudget(documentSize))
+    : m_head(head), m_arena(body), m_entityBudget(EntityTextBudget(documentSize))
 {
 }
 
@@ -59,23 +66,23 @@ void XmlTreeBuilder::Install(xmlSAXHandler& handler)
     handler.reference = &Reference;
 }
 
-void XmlTreeBuilder::Attach(xmlParserCtxtPtr context)
+void XmlTreeBuilder::Attach(xmlParserCtxtPtr context, XmlParseProgress* progress)
 {
     m_context = context;
+    m_progress = progress;
     context->_private = this;
     // Names come from the parser's dictionary, so one pointer comparison tells them apart.
-    static const char* const names[NAME_COUNT] = {"zanret", "character", "AssetMatrix",
-                                                  "matrix", "poseID",    "assetID"};
-    static const char* const valueNames[XmlMatrixRecord::VALUE_COUNT] = {"xpos", "ypos", "zpos",
-                                                                         "xrot", "yrot", "zrot"};
+    static const char* const names[NAME_COUNT] = {"zanret", "character", "AssetMatrix", "matrix"};
+    static const char* const fieldNames[XmlMatrixRecord::FIELD_COUNT] = {"xpos", "ypos", "zpos",   "xrot",
+                                                                         "yrot", "zrot", "poseID", "assetID"};
     for (int i = 0; i < NAME_COUNT; ++i)
         m_names[i] = xmlDictLookup(context->dict, reinterpret_cast<const xmlChar*>(names[i]), -1);
-    for (int i = 0; i < XmlMatrixRecord::VALUE_COUNT; ++i)
-        m_valueNames[i] = xmlDictLookup(context->dict, reinterpret_cast<const xmlChar*>(valueNames[i]), -1);
+    for (int i = 0; i < XmlMatrixRecord::FIELD_COUNT; ++i)
+        m_fieldNames[i] = xmlDictLookup(context->dict, reinterpret_cast<const xmlChar*>(fieldNames[i]), -1);
     // Without its names the tree could not tell records apart.
     for (const xmlChar* name : m_names)
         m_failed = m_failed || !name;
-    for (const xmlChar* name : m_valueNames)
+    for (const xmlChar* name : m_fieldNames)
         m_failed = m_failed || !name;
 }
 
@@ -181,6 +188,8 @@ void XmlTreeBuilder::Start(const xmlChar* local, const xmlChar* prefix, const xm
     // Records go to the section that stands third in the path.
     if (m_open.size() == 3)
         m_lastRecord = nullptr;
+    if (m_open.size() == 1 && m_progress)
+        m_progress->RootStarted(node);
 }
 
 bool XmlTreeBuilder::IsRecordPath(const xmlChar* local, const xmlChar* prefix) const
@@ -193,73 +202,96 @@ bool XmlTreeBuilder::IsRecordPath(const xmlChar* local, const xmlChar* prefix) c
 
 void XmlTreeBuilder::AddRecord(int attributeCount, const xmlChar** attributes)
 {
+    using Field = XmlMatrixRecord::Field;
+    // The values are short: one block for all of them, copied byte by byte while looking for
+    // references, beats a call per value.
+    std::size_t room = 0;
+    for (int i = 0; i < attributeCount; ++i)
+        room += static_cast<std::size_t>(attributes[5 * i + 4] - attributes[5 * i + 3]);
     auto* record = m_arena.New<XmlMatrixRecord>();
-    if (!record)
+    auto* out = record ? static_cast<char*>(m_arena.Allocate(room + 1, 1)) : nullptr;
+    if (!out)
         return Fail();
-    record->poseID = XmlMatrixRecord::kNoId;
-    record->assetID = XmlMatrixRecord::kNoId;
-    if (!m_lastRecord)
-        m_matrixIds.Restart();
     for (int i = 0; i < attributeCount; ++i)
     {
         const xmlChar* const* attribute = attributes + 5 * i;
         if (attribute[1])
             continue;
-        const xmlChar* name = attribute[0];
-        const bool isId = name == m_names[POSE_ID] || name == m_names[ASSET_ID];
-        int v = 0;
-        while (!isId && v < XmlMatrixRecord::VALUE_COUNT && name != m_valueNames[v])
-            ++v;
-        if (!isId && v == XmlMatrixRecord::VALUE_COUNT)
+        const int field = FieldOf(attribute[0], i);
+        if (field == XmlMatrixRecord::FIELD_COUNT)
             continue;
-        std::string_view value(Text(attribute[3]), static_cast<std::size_t>(attribute[4] - attribute[3]));
-        if (!Resolve(value))
-            return Fail();
-        if (isId)
+        const auto* value = Text(attribute[3]);
+        const auto length = static_cast<std::size_t>(attribute[4] - attribute[3]);
+        bool reference = false;
+        for (std::size_t k = 0; k < length; ++k)
         {
-            const std::uint32_t place = m_matrixIds.Place(value);
-            if (place == XmlMatrixRecord::kNoId)
-                return Fail();
-            (name == m_names[POSE_ID] ? record->poseID : record->assetID) = place;
-            continue;
+            out[k] = value[k];
+            reference |= value[k] == '&';
         }
-        record->values[v] = static_cast<float>(win32::Utf8Atof(value));
-        record->present |= static_cast<std::uint8_t>(1u << v);
+        record->texts[field] = out;
+        record->lengths[field] = static_cast<std::uint32_t>(length);
+        out += length;
+        if (reference)
+        {
+            std::string& resolved = m_scratch;
+            const char* copy = ResolveReferences(std::string_view(value, length), resolved)
+                                   ? m_arena.Copy(resolved)
+                                   : nullptr;
+            if (!copy || resolved.size() > UINT32_MAX)
+                return Fail();
+            record->texts[field] = copy;
+            record->lengths[field] = static_cast<std::uint32_t>(resolved.size());
+        }
+        record->present |= static_cast<std::uint8_t>(1u << field);
+        record->assetIdFirst =
+            record->assetIdFirst || (field == Field::ASSET_ID && !record->Has(Field::POSE_ID));
     }
     XmlNode* section = m_open[2];
     if (m_lastRecord)
         m_lastRecord->next = record;
     else
         section->firstRecord = record;
-    section->firstMatrixId = m_matrixIds.First();
     m_lastRecord = record;
 }
 
-bool XmlTreeBuilder::Resolve(std::string_view& value)
+int XmlTreeBuilder::FieldOf(const xmlChar* name, int position)
 {
-    // Values are short: a plain loop beats a call.
-    if (std::find(value.begin(), value.end(), '&') == value.end())
-        return true;
+    // Records of one catalogue mostly give their attributes in one order: the field found at this
+    // position last time is tried first.
+    const std::size_t guess = static_cast<std::size_t>(position) % kGuessedPositions;
+    if (name == m_fieldNames[m_fieldAt[guess]])
+        return m_fieldAt[guess];
+    int field = 0;
+    while (field < XmlMatrixRecord::FIELD_COUNT && name != m_fieldNames[field])
+        ++field;
+    if (field < XmlMatrixRecord::FIELD_COUNT)
+        m_fieldAt[guess] = static_cast<std::uint8_t>(field);
+    return field;
+}
+
+bool XmlTreeBuilder::ResolveReferences(std::string_view value, std::string& resolved)
+{
     try
     {
-        m_scratch.clear();
-        if (!XmlEntityText::Append(m_context->myDoc, value, m_scratch, m_entityBudget))
-            return false;
+        resolved.clear();
+        return XmlEntityText::Append(m_context->myDoc, value, resolved, m_entityBudget);
     }
     catch (const std::bad_alloc&)
     {
         return false;
     }
-    value = m_scratch;
-    return true;
 }
 
 const char* XmlTreeBuilder::Value(XmlArena& arena, const xmlChar* begin, const xmlChar* end,
                                   std::uint32_t& length)
 {
     std::string_view value(Text(begin), static_cast<std::size_t>(end - begin));
-    if (!Resolve(value))
-        return nullptr;
+    if (HasReference(value))
+    {
+        if (!ResolveReferences(value, m_scratch))
+            return nullptr;
+        value = m_scratch;
+    }
     length = static_cast<std::uint32_t>(value.size());
     return arena.Copy(value);
 }
@@ -279,6 +311,8 @@ void XmlTreeBuilder::EndElement(void* context, const xmlChar* local, const xmlCh
     }
     builder->m_open.pop_back();
     builder->m_lastChild.pop_back();
+    if (builder->m_open.size() == 1 && builder->m_progress)
+        builder->m_progress->RootChildDone();
 }
 
 void XmlTreeBuilder::Characters(void* context, const xmlChar* text, int length)

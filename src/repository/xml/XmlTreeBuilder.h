@@ -6,8 +6,8 @@
 // as it would in a document tree, so that the parser reads each entity once.
 
 #include "repository/xml/XmlArena.h"
-#include "repository/xml/XmlMatrixIds.h"
 #include "repository/xml/XmlNode.h"
+#include "repository/xml/XmlParseProgress.h"
 
 #include <libxml/parser.h>
 
@@ -27,8 +27,10 @@ public:
 
     // Routes the element and content events of the handler here.
     static void Install(xmlSAXHandler& handler);
-    // Binds the builder to the document's parser; before the first byte is parsed.
-    void Attach(xmlParserCtxtPtr context);
+    // Binds the builder to the document's parser; before the first byte is parsed. A reader on
+    // another thread learns through the progress, if given, of each child of the document element
+    // that is complete.
+    void Attach(xmlParserCtxtPtr context, XmlParseProgress* progress = nullptr);
 
     // The document element; null until one was read.
     const XmlNode* Root() const { return m_root; }
@@ -42,8 +44,6 @@ private:
         CHARACTER,
         ASSET_MATRIX,
         MATRIX,
-        POSE_ID,
-        ASSET_ID,
         NAME_COUNT
     };
 
@@ -63,9 +63,10 @@ private:
                const xmlChar** namespaces, int attributeCount, const xmlChar** attributes);
     bool IsRecordPath(const xmlChar* local, const xmlChar* prefix) const;
     void AddRecord(int attributeCount, const xmlChar** attributes);
-    // Resolves the references of an attribute's value, into scratch memory when it has any; false
-    // on failure.
-    bool Resolve(std::string_view& value);
+    // The field of a record that the attribute name at this position gives; FIELD_COUNT for none.
+    int FieldOf(const xmlChar* name, int position);
+    // The attribute's value with its references resolved; false on failure.
+    bool ResolveReferences(std::string_view value, std::string& resolved);
     // The attribute's value with references resolved, copied into the arena; null on failure.
     const char* Value(XmlArena& arena, const xmlChar* begin, const xmlChar* end, std::uint32_t& length);
     void Fail();
@@ -73,13 +74,15 @@ private:
     XmlArena& m_head;
     XmlArena& m_arena;
     xmlParserCtxtPtr m_context = nullptr;
+    XmlParseProgress* m_progress = nullptr;
     const xmlChar* m_names[NAME_COUNT] = {};
-    const xmlChar* m_valueNames[XmlMatrixRecord::VALUE_COUNT] = {};
+    const xmlChar* m_fieldNames[XmlMatrixRecord::FIELD_COUNT] = {};
+    static constexpr std::size_t kGuessedPositions = 16;
+    std::uint8_t m_fieldAt[kGuessedPositions] = {};
     XmlNode* m_root = nullptr;
     std::vector<XmlNode*> m_open;      // the open elements, the document element first
     std::vector<XmlNode*> m_lastChild; // the last child so far of each open element
     XmlMatrixRecord* m_lastRecord = nullptr;
-    XmlMatrixIds m_matrixIds;
     std::size_t m_skipped = 0; // open elements inside a record
     std::size_t m_entityBudget;
     std::string m_scratch;
