@@ -1,8 +1,9 @@
 // Reading the 300-character generated catalogue with the catalogue reader, against the least work
-// that reading the same bytes can cost (CatalogueFloors), and validating it against the disk beside
-// one bare stat of each folder it tests. Each figure is the median of several repetitions in one run.
-// Peak memory is measured for each variant in a process of its own: this program runs itself with
-// --variant=<name> <repository>, which loads once and prints its peak resident size.
+// that reading the same bytes can cost (CatalogueFloors), and validating it against the disk, on its
+// threads and on the calling thread alone, beside one bare stat of each folder it tests on one
+// thread. Each figure is the median of several repetitions in one run. Peak memory is measured for
+// each variant in a process of its own: this program runs itself with --variant=<name>
+// <repository>, which loads once and prints its peak resident size.
 
 #include "CatalogueFloors.h"
 #include "LargeRepository.h"
@@ -148,6 +149,15 @@ void Validation(benchmark::State& state)
     state.counters["folders"] = static_cast<double>(g_validatedFolders.size());
 }
 
+// The characters on the calling thread only: what the threads save, against the same floor.
+void ValidationOneThread(benchmark::State& state)
+{
+    Load();
+    for (auto _ : state)
+        Data2::ValidateOnThreads(1);
+    state.counters["folders"] = static_cast<double>(g_validatedFolders.size());
+}
+
 void BareStat(benchmark::State& state)
 {
     for (auto _ : state)
@@ -170,6 +180,7 @@ BENCHMARK(StreamWalk)->Unit(benchmark::kMillisecond)->Iterations(2)->Repetitions
 BENCHMARK(TextReaderWalk)->Unit(benchmark::kMillisecond)->Iterations(2)->Repetitions(kRepetitions);
 BENCHMARK(DocumentTreeTouch)->Unit(benchmark::kMillisecond)->Iterations(2)->Repetitions(kRepetitions);
 BENCHMARK(Validation)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions);
+BENCHMARK(ValidationOneThread)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions);
 BENCHMARK(BareStat)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions);
 
 double PeakMegabytes()
@@ -252,6 +263,8 @@ int main(int argc, char** argv)
                "");
     PrintRatio("validation / bare stat of the same folders", reporter.Median("Validation"),
                reporter.Median("BareStat"), "(must reach at most 1.2)");
+    PrintRatio("validation on one thread / the same bare stat", reporter.Median("ValidationOneThread"),
+               reporter.Median("BareStat"), "");
     std::printf("peak memory, each variant in a process of its own:\n");
     const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
     for (const auto& [variant, run] : Variants())

@@ -3,6 +3,7 @@
 #include "repository/Debug.h"
 #include "repository/Fields.h"
 #include "repository/FolderCheck.h"
+#include "repository/ParallelValidation.h"
 #include "repository/RepositoryLayout.h"
 #include "repository/Settings.h"
 
@@ -82,16 +83,16 @@ Element* ElementAt(const std::vector<Element*>& elements, std::int32_t index, co
 
 template <typename Element>
 Element* ElementWithId(const std::vector<Element*>& elements, const wchar_t* id,
-                       const wchar_t* invalidArgument)
+                       const wchar_t* invalidArgument, Debug::MessageList* kept)
 {
     if (!id)
     {
-        Debug::AddDebugMessage(DEBUG_ERROR, invalidArgument);
+        Debug::AddDebugMessage(kept, DEBUG_ERROR, invalidArgument);
         return nullptr;
     }
     for (Element* element : elements)
     {
-        if (Fields::Same(Fields::Value(element, L"id"), id))
+        if (Fields::Same(Fields::Value(element, L"id", kept), id))
             return element;
     }
     return nullptr;
@@ -200,7 +201,7 @@ CharacterData* GetCharacter(std::int32_t index)
 
 CharacterData* GetCharacter(const wchar_t* id)
 {
-    return ElementWithId(S().characters, id, L"Data2::GetCharacter: invalid argument");
+    return ElementWithId(S().characters, id, L"Data2::GetCharacter: invalid argument", nullptr);
 }
 
 std::int32_t GetGlobalAssetCount()
@@ -213,22 +214,22 @@ DataContainer* GetGlobalAsset(std::int32_t index)
     return ElementAt(S().globalAssets, index, L"Data2::GetGlobalAsset: index out of range");
 }
 
-DataContainer* GetGlobalAssetById(const wchar_t* id)
+DataContainer* GetGlobalAssetById(const wchar_t* id, Debug::MessageList* kept)
 {
-    return ElementWithId(S().globalAssets, id, L"Data2::GetGlobalAssetById: invalid argument");
+    return ElementWithId(S().globalAssets, id, L"Data2::GetGlobalAssetById: invalid argument", kept);
 }
 
-DataContainer* GetGlobalAssetOf(const DataContainer* element)
+DataContainer* GetGlobalAssetOf(const DataContainer* element, Debug::MessageList* kept)
 {
     if (!element)
         return nullptr;
-    const wchar_t* globalId = Fields::Value(element, L"globalID");
-    return globalId ? GetGlobalAssetById(globalId) : nullptr;
+    const wchar_t* globalId = Fields::Value(element, L"globalID", kept);
+    return globalId ? GetGlobalAssetById(globalId, kept) : nullptr;
 }
 
-bool CheckAssetGlobal(const DataContainer* element)
+bool CheckAssetGlobal(const DataContainer* element, Debug::MessageList* kept)
 {
-    return element && Fields::Same(Fields::Value(element, L"type"), L"global");
+    return element && Fields::Same(Fields::Value(element, L"type", kept), L"global");
 }
 
 bool GetGlobalAssetAndMaterial(std::int32_t unique, DataContainer** asset, DataContainer** material)
@@ -374,16 +375,52 @@ void ForEachElement(const CharacterData* character, CharacterData::CONTAINER lis
 }
 
 // The folder rule for one element of a character.
-bool ElementAvailable(DataContainer* element, FolderCheck& folders)
+bool ElementAvailable(DataContainer* element, FolderCheck& folders, Debug::MessageList* kept)
 {
     if (!element)
         return false;
-    const wchar_t* folder = Fields::Value(element, L"folder");
-    const bool available = folder && folders.Exists(Settings::GetPath(), folder);
+    const wchar_t* folder = Fields::Value(element, L"folder", kept);
+    const bool available = folder && folders.Exists(Settings::GetPath(kept), folder);
     if (!available)
-        Debug::AddDebugMessage(DEBUG_INFO, L"set element invalid...");
+        Debug::AddDebugMessage(kept, DEBUG_INFO, L"set element invalid...");
     element->SetFastFlag(DataContainer::AVAILABLE, available);
     return available;
+}
+
+// A character and its elements against the disk. It only reads the store and the settings and
+// writes the flags of its own elements, so that characters can be checked on several threads at
+// once, each with a list for its messages.
+void CheckCharacter(CharacterData* character, Debug::MessageList* kept)
+{
+    if (!character)
+        return;
+    const wchar_t* characterFolder = Fields::Value(character, L"folder", kept);
+    if (!characterFolder || !RepositoryFolderExists(Settings::GetPath(kept), characterFolder))
+    {
+        character->SetFastFlag(DataContainer::AVAILABLE, false);
+        return;
+    }
+    character->SetFastFlag(DataContainer::AVAILABLE, true);
+    FolderCheck folders(RepositoryLayout::ElementFolder(characterFolder, L""));
+    const auto validate = [&folders, kept](DataContainer* element)
+    { ElementAvailable(element, folders, kept); };
+    ForEachElement(character, CharacterData::CLOTH, validate);
+    ForEachElement(character, CharacterData::POSES, validate);
+    ForEachElement(character, CharacterData::ASSETS,
+                   [&folders, kept](DataContainer* asset)
+                   {
+                       if (CheckAssetGlobal(asset, kept))
+                       {
+                           // An unresolved reference keeps the flag it has.
+                           if (const DataContainer* globalAsset = GetGlobalAssetOf(asset, kept))
+                               asset->SetFastFlag(DataContainer::AVAILABLE,
+                                                  globalAsset->GetFastFlag(DataContainer::AVAILABLE));
+                       }
+                       else
+                       {
+                           ElementAvailable(asset, folders, kept);
+                       }
+                   });
 }
 } // namespace
 
@@ -401,13 +438,15 @@ void SetValid(bool valid)
 
 void Validate()
 {
+    ValidateOnThreads(ParallelValidation::ThreadsFor(S().characters.size()));
+}
+
+void ValidateOnThreads(unsigned threads)
+{
     Debug::AddDebugMessage(DEBUG_INFO, L"validate data...");
+    // The characters' references copy the flags of the global assets: these come first.
     ValidateGlobalAssets();
-    for (CharacterData* character : S().characters)
-    {
-        if (character)
-            ValidateCharacter(character);
-    }
+    ParallelValidation::CheckCharacters(S().characters, threads, CheckCharacter);
 }
 
 void ValidateGlobalAssets()
@@ -427,34 +466,7 @@ void ValidateGlobalAssets()
 
 void ValidateCharacter(CharacterData* character)
 {
-    if (!character)
-        return;
-    const wchar_t* characterFolder = Fields::Value(character, L"folder");
-    if (!characterFolder || !RepositoryFolderExists(Settings::GetPath(), characterFolder))
-    {
-        character->SetFastFlag(DataContainer::AVAILABLE, false);
-        return;
-    }
-    character->SetFastFlag(DataContainer::AVAILABLE, true);
-    FolderCheck folders(RepositoryLayout::ElementFolder(characterFolder, L""));
-    const auto validate = [&folders](DataContainer* element) { ElementAvailable(element, folders); };
-    ForEachElement(character, CharacterData::CLOTH, validate);
-    ForEachElement(character, CharacterData::POSES, validate);
-    ForEachElement(character, CharacterData::ASSETS,
-                   [&folders](DataContainer* asset)
-                   {
-                       if (CheckAssetGlobal(asset))
-                       {
-                           // An unresolved reference keeps the flag it has.
-                           if (const DataContainer* globalAsset = GetGlobalAssetOf(asset))
-                               asset->SetFastFlag(DataContainer::AVAILABLE,
-                                                  globalAsset->GetFastFlag(DataContainer::AVAILABLE));
-                       }
-                       else
-                       {
-                           ElementAvailable(asset, folders);
-                       }
-                   });
+    CheckCharacter(character, nullptr);
 }
 
 bool ValidateElement(DataContainer* element, const wchar_t* characterFolder)
@@ -462,7 +474,7 @@ bool ValidateElement(DataContainer* element, const wchar_t* characterFolder)
     if (!element || !characterFolder)
         return false;
     FolderCheck folders(RepositoryLayout::ElementFolder(characterFolder, L""));
-    return ElementAvailable(element, folders);
+    return ElementAvailable(element, folders, nullptr);
 }
 
 bool DirectoryExists(const wchar_t* path)

@@ -5,6 +5,7 @@
 
 #include "repository/CharacterData.h"
 #include "repository/DataContainer.h"
+#include "repository/Debug.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -37,9 +38,10 @@ CharacterData* GetCharacter(std::int32_t index);
 CharacterData* GetCharacter(const wchar_t* id);
 std::int32_t GetGlobalAssetCount();
 DataContainer* GetGlobalAsset(std::int32_t index);
-DataContainer* GetGlobalAssetById(const wchar_t* id);
-DataContainer* GetGlobalAssetOf(const DataContainer* element);
-bool CheckAssetGlobal(const DataContainer* element);
+// These three keep their messages in kept when it is given (validation off the calling thread).
+DataContainer* GetGlobalAssetById(const wchar_t* id, Debug::MessageList* kept = nullptr);
+DataContainer* GetGlobalAssetOf(const DataContainer* element, Debug::MessageList* kept = nullptr);
+bool CheckAssetGlobal(const DataContainer* element, Debug::MessageList* kept = nullptr);
 // Outputs are left as they were when nothing matches.
 bool GetGlobalAssetAndMaterial(std::int32_t unique, DataContainer** asset, DataContainer** material);
 
@@ -56,7 +58,11 @@ void ForgetElement(const DataContainer* element);
 void Reset();
 bool IsValid();
 void SetValid(bool valid);
+// Spreads the characters over a few threads when there are many of them.
 void Validate();
+// As Validate, with the characters spread over the given number of threads, the calling one among
+// them (one: all on the calling thread).
+void ValidateOnThreads(unsigned threads);
 void ValidateGlobalAssets();
 void ValidateCharacter(CharacterData* character);
 bool ValidateElement(DataContainer* element, const wchar_t* characterFolder);

@@ -3,6 +3,7 @@
 // fast flags (flag 0: the element's files were found on disk).
 
 #include "repository/DataFields.h"
+#include "repository/Debug.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -49,8 +50,9 @@ public:
     // element all its attributes at once.
     void SetData(const FieldText* fields, std::size_t count);
     // The stored text (valid until the field is set again or the element dies), or null with
-    // *found false when the field is missing. found must not be null.
-    const wchar_t* GetData(const wchar_t* field, bool* found) const;
+    // *found false when the field is missing. found must not be null. The messages go to kept when
+    // it is given.
+    const wchar_t* GetData(const wchar_t* field, bool* found, Debug::MessageList* kept = nullptr) const;
     bool CheckDatafield(const wchar_t* field) const;
     // The number of data fields.
     std::int32_t GetDataCount() const;

@@ -54,6 +54,20 @@ void Debug::HeldMessages::Drop()
     m_messages.clear();
 }
 
+void Debug::AddDebugMessage(MessageList* kept, DEBUG_TYPE type, const wchar_t* text)
+{
+    if (kept)
+        kept->push_back({type, text ? text : L""});
+    else
+        AddDebugMessage(type, text);
+}
+
+void Debug::AddDebugMessages(const MessageList& kept)
+{
+    for (const DebugRecord& message : kept)
+        AddDebugMessage(message.type, message.text.c_str());
+}
+
 void Debug::CreateDebugList()
 {
     // A list made earlier would leak if replaced.

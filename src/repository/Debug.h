@@ -25,9 +25,15 @@ struct DebugRecord
 namespace Debug
 {
 using MessageHook = std::function<void(DEBUG_TYPE, const wchar_t*)>;
+// The messages of work done off the calling thread, kept in order until that thread passes them on.
+using MessageList = std::vector<DebugRecord>;
 
 // Drops the message (after passing it to the hook, if one is set). A null text is allowed.
 void AddDebugMessage(DEBUG_TYPE type, const wchar_t* text);
+// Keeps the message in the list, or passes it on at once when there is no list.
+void AddDebugMessage(MessageList* kept, DEBUG_TYPE type, const wchar_t* text);
+// Passes the kept messages on in their order.
+void AddDebugMessages(const MessageList& kept);
 
 // The message list lives from plug-in start to stop and stays empty.
 void CreateDebugList();

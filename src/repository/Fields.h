@@ -7,11 +7,13 @@
 
 namespace ZANRET::Fields
 {
-// The value of a field when the element has it, else null (GetData reports the missing field).
-inline const wchar_t* Value(const DataContainer* element, const wchar_t* name)
+// The value of a field when the element has it, else null (GetData reports the missing field, to
+// kept when it is given).
+inline const wchar_t* Value(const DataContainer* element, const wchar_t* name,
+                            Debug::MessageList* kept = nullptr)
 {
     bool found = false;
-    const wchar_t* value = element->GetData(name, &found);
+    const wchar_t* value = element->GetData(name, &found, kept);
     return found ? value : nullptr;
 }
 

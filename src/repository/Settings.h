@@ -2,6 +2,8 @@
 // The repository path, kept in "zanret.ini" in the user's local application-data folder. One
 // settings object at a time, made by LoadSettings and destroyed by FreeSettings.
 
+#include "repository/Debug.h"
+
 #include <string>
 
 namespace ZANRET
@@ -16,8 +18,9 @@ public:
     static bool SaveToSettingsFile();
     // Keeps the path for this session even when it cannot be saved; the result is the save's.
     static bool SetPath(const wchar_t* path);
-    // Valid until the path is set again or the settings are freed. Empty while no path is set.
-    static const wchar_t* GetPath();
+    // Valid until the path is set again or the settings are freed. Empty while no path is set. The
+    // message for a missing settings object goes to kept when it is given.
+    static const wchar_t* GetPath(Debug::MessageList* kept = nullptr);
     static bool GetPathSet();
     static bool CheckSingleton();
     static Settings* GetSingleton();

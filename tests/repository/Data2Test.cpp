@@ -7,6 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
 using namespace ZANRET;
 
 namespace
@@ -472,4 +478,174 @@ TEST(Data2, EachElementOfACharacterIsTestedOnItsOwnPath)
         EXPECT_EQ(Available(anna->GetContainerElement(CharacterData::ASSETS, static_cast<int>(i))),
                   assets[i].available)
             << i;
+}
+
+namespace
+{
+// Every element whose availability validation sets, in one order: the global assets, then each
+// character with its cloths, poses and assets.
+std::vector<DataContainer*> ValidatedElements()
+{
+    std::vector<DataContainer*> elements;
+    for (int g = 0; g < Data2::GetGlobalAssetCount(); ++g)
+        elements.push_back(Data2::GetGlobalAsset(g));
+    for (int c = 0; c < Data2::GetCharacterCount(); ++c)
+    {
+        CharacterData* character = Data2::GetCharacter(c);
+        elements.push_back(character);
+        for (auto list : {CharacterData::CLOTH, CharacterData::POSES, CharacterData::ASSETS})
+        {
+            for (int i = 0; i < character->GetCount(list); ++i)
+                elements.push_back(character->GetContainerElement(list, i));
+        }
+    }
+    return elements;
+}
+
+std::vector<std::pair<DEBUG_TYPE, std::wstring>> Sequence(const MessageLog& log)
+{
+    std::vector<std::pair<DEBUG_TYPE, std::wstring>> sequence;
+    for (const DebugRecord& message : log.Messages())
+        sequence.emplace_back(message.type, message.text);
+    return sequence;
+}
+} // namespace
+
+TEST(Data2, ValidationOnThreadsEndsAsOneCharacterAfterTheOther)
+{
+    // Enough characters to take the threads, each with a random mix of folders that are there,
+    // missing, not given, outside the repository or back in it, and references to global assets
+    // that are there, missing or unknown. Flags start at random: a character that is not there and
+    // an unresolved reference leave them as they are.
+    CleanModel clean;
+    TempFolder appData;
+    LocalAppData localAppData(appData.Path());
+    TempFolder root;
+    root.MakeFolder("outside/x");
+    const std::wstring repository = (root.Path() / "repo").wstring() + L"\\";
+    std::mt19937 random(20260611u);
+    const auto pick = [&random](unsigned n) { return random() % n; };
+    const auto wide = [](const std::string& text) { return std::wstring(text.begin(), text.end()); };
+    const auto giveFolder = [&](DataContainer* element, const std::string& base, const std::string& name)
+    {
+        switch (pick(5))
+        {
+        case 0:
+            root.MakeFolder(base + "/" + name);
+            element->SetData(L"folder", wide(name).c_str());
+            break;
+        case 1:
+            element->SetData(L"folder", wide(name).c_str());
+            break;
+        case 2:
+            break;
+        case 3:
+            element->SetData(L"folder", L"..\\..\\outside\\x");
+            break;
+        default:
+            root.MakeFolder(base + "/" + name);
+            element->SetData(L"folder", wide(".\\" + name + "\\..\\" + name).c_str());
+        }
+        element->SetFastFlag(DataContainer::AVAILABLE, pick(2) == 1);
+    };
+
+    // The second global asset has no id: every look-up past it reports the missing field.
+    const wchar_t* globalIds[] = {L"g0", nullptr, L"g2", L"g3", L"g4"};
+    for (int g = 0; g < 5; ++g)
+    {
+        DataContainer* asset = Data2::GetGlobalAsset(Data2::AddGlobalAsset());
+        if (globalIds[g])
+            asset->SetData(L"id", globalIds[g]);
+        giveFolder(asset, "repo/global_assets", "g" + std::to_string(g));
+    }
+    const wchar_t* references[] = {L"g0", L"g2", L"g3", L"g4", L"unknown", nullptr};
+    for (int c = 0; c < 48; ++c)
+    {
+        CharacterData* character = Data2::GetCharacter(Data2::AddCharacter());
+        const std::string name = "c" + std::to_string(c);
+        const unsigned kind = pick(8);
+        if (kind < 5)
+            root.MakeFolder("repo/" + name);
+        if (kind < 6)
+            character->SetData(L"folder", (repository + wide(name)).c_str());
+        else if (kind == 7)
+            character->SetData(L"folder", (repository + L"..\\outside").c_str());
+        character->SetFastFlag(DataContainer::AVAILABLE, pick(2) == 1);
+        for (unsigned i = 0, count = pick(4); i < count; ++i)
+            giveFolder(AddElement(character, CharacterData::CLOTH, L"cloth", nullptr), "repo/" + name,
+                       "cloth" + std::to_string(i));
+        for (unsigned i = 0, count = pick(4); i < count; ++i)
+            giveFolder(AddElement(character, CharacterData::POSES, L"pose", nullptr), "repo/" + name,
+                       "pose" + std::to_string(i));
+        for (unsigned i = 0, count = pick(6); i < count; ++i)
+        {
+            DataContainer* asset = AddElement(character, CharacterData::ASSETS, L"asset", nullptr);
+            giveFolder(asset, "repo/" + name, "asset" + std::to_string(i));
+            // Half are references; some of the others have no type at all.
+            const unsigned type = pick(4);
+            if (type < 2)
+            {
+                asset->SetData(L"type", L"global");
+                if (const wchar_t* reference = references[pick(std::size(references))])
+                    asset->SetData(L"globalID", reference);
+            }
+            else if (type == 2)
+                asset->SetData(L"type", L"common");
+        }
+    }
+    const std::vector<DataContainer*> elements = ValidatedElements();
+    const auto flags = [&elements]
+    {
+        std::vector<bool> available;
+        for (const DataContainer* element : elements)
+            available.push_back(Available(element));
+        return available;
+    };
+    const std::vector<bool> before = flags();
+    const auto restore = [&]
+    {
+        for (std::size_t i = 0; i < elements.size(); ++i)
+            elements[i]->SetFastFlag(DataContainer::AVAILABLE, before[i]);
+    };
+
+    // With the settings, and without them, where every character with a folder reports that.
+    for (const bool withSettings : {true, false})
+    {
+        if (withSettings)
+        {
+            ASSERT_TRUE(Settings::LoadSettings());
+            ASSERT_TRUE(Settings::SetPath(repository.c_str()));
+        }
+        else
+            Settings::FreeSettings();
+        restore();
+        MessageLog log;
+        Debug::AddDebugMessage(DEBUG_INFO, L"validate data...");
+        Data2::ValidateGlobalAssets();
+        for (int c = 0; c < Data2::GetCharacterCount(); ++c)
+            Data2::ValidateCharacter(Data2::GetCharacter(c));
+        const auto expectedMessages = Sequence(log);
+        const std::vector<bool> expectedFlags = flags();
+        if (withSettings)
+        {
+            EXPECT_GT(log.Count(DEBUG_INFO, L"set element invalid..."), 20);
+            EXPECT_GT(log.Count(DEBUG_WARNING, L"Missing datafield:"), 20);
+            EXPECT_GT(std::count(expectedFlags.begin(), expectedFlags.end(), true), 40);
+        }
+        else
+            EXPECT_GT(log.Count(DEBUG_ERROR, L"Settings::GetPath - singleton is nullptr"), 20);
+        EXPECT_NE(expectedFlags, before);
+
+        for (const unsigned threads : {2u, 4u, 0u})
+        {
+            restore();
+            log.Clear();
+            if (threads == 0)
+                Data2::Validate();
+            else
+                Data2::ValidateOnThreads(threads);
+            EXPECT_EQ(flags(), expectedFlags) << threads << " threads, settings " << withSettings;
+            EXPECT_EQ(Sequence(log), expectedMessages) << threads << " threads, settings " << withSettings;
+        }
+    }
 }
