@@ -152,8 +152,17 @@ bool XmlDocument::ParseFile(Tree& tree, win32::FileReader& file, XmlParseProgres
                             const std::atomic<bool>* cancelled)
 {
     XmlReadAhead pieces(file, cancelled);
+    // The parser takes each piece in its usual chunks: it moves less of its buffer about that way.
+    std::string_view piece;
     const bool parsed = Parse(
-        tree, static_cast<std::size_t>(file.Size()), [&](std::string_view& chunk) { chunk = pieces.Next(); },
+        tree, static_cast<std::size_t>(file.Size()),
+        [&](std::string_view& chunk)
+        {
+            if (piece.empty())
+                piece = pieces.Next();
+            chunk = piece.substr(0, kChunkBytes);
+            piece.remove_prefix(chunk.size());
+        },
         progress, true);
     return parsed && !pieces.Failed() && !pieces.Refused();
 }

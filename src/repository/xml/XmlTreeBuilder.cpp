@@ -200,6 +200,21 @@ bool XmlTreeBuilder::IsRecordPath(const xmlChar* local, const xmlChar* prefix) c
            is(m_open[1], CHARACTER) && is(m_open[0], ZANRET_ROOT);
 }
 
+inline int XmlTreeBuilder::FieldOf(const xmlChar* name, int position)
+{
+    // Records of one catalogue mostly give their attributes in one order: the field found at this
+    // position last time is tried first.
+    const std::size_t guess = static_cast<std::size_t>(position) % kGuessedPositions;
+    if (name == m_fieldNames[m_fieldAt[guess]])
+        return m_fieldAt[guess];
+    int field = 0;
+    while (field < XmlMatrixRecord::FIELD_COUNT && name != m_fieldNames[field])
+        ++field;
+    if (field < XmlMatrixRecord::FIELD_COUNT)
+        m_fieldAt[guess] = static_cast<std::uint8_t>(field);
+    return field;
+}
+
 void XmlTreeBuilder::AddRecord(int attributeCount, const xmlChar** attributes)
 {
     using Field = XmlMatrixRecord::Field;
@@ -252,21 +267,6 @@ void XmlTreeBuilder::AddRecord(int attributeCount, const xmlChar** attributes)
     else
         section->firstRecord = record;
     m_lastRecord = record;
-}
-
-int XmlTreeBuilder::FieldOf(const xmlChar* name, int position)
-{
-    // Records of one catalogue mostly give their attributes in one order: the field found at this
-    // position last time is tried first.
-    const std::size_t guess = static_cast<std::size_t>(position) % kGuessedPositions;
-    if (name == m_fieldNames[m_fieldAt[guess]])
-        return m_fieldAt[guess];
-    int field = 0;
-    while (field < XmlMatrixRecord::FIELD_COUNT && name != m_fieldNames[field])
-        ++field;
-    if (field < XmlMatrixRecord::FIELD_COUNT)
-        m_fieldAt[guess] = static_cast<std::uint8_t>(field);
-    return field;
 }
 
 bool XmlTreeBuilder::ResolveReferences(std::string_view value, std::string& resolved)
