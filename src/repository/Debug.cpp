@@ -21,7 +21,8 @@ void Debug::AddDebugMessage(DEBUG_TYPE type, const wchar_t* text)
 {
     if (!Hook())
         return;
-    if (held && held->m_holding)
+    // A hold that delivered or dropped is no longer the one held.
+    if (held)
         held->m_messages.push_back({type, text ? text : L""});
     else
         Hook()(type, text ? text : L"");
@@ -39,17 +40,14 @@ Debug::HeldMessages::~HeldMessages()
 
 void Debug::HeldMessages::Deliver()
 {
-    m_holding = false;
     held = m_outer;
-    std::vector<DebugRecord> messages;
+    MessageList messages;
     messages.swap(m_messages);
-    for (const DebugRecord& message : messages)
-        AddDebugMessage(message.type, message.text.c_str());
+    AddDebugMessages(messages);
 }
 
 void Debug::HeldMessages::Drop()
 {
-    m_holding = false;
     held = m_outer;
     m_messages.clear();
 }

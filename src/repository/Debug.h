@@ -61,8 +61,7 @@ public:
     void Drop();
 
 private:
-    std::vector<DebugRecord> m_messages;
-    bool m_holding = true;
+    MessageList m_messages;
     HeldMessages* m_outer; // a hold that this one interrupts, which holds what this one delivers
 
     friend void AddDebugMessage(DEBUG_TYPE type, const wchar_t* text);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
-#include <system_error>
+#include <exception>
 #include <thread>
 #include <vector>
 
@@ -57,15 +57,16 @@ void CheckCharacters(std::span<CharacterData* const> characters, unsigned thread
     };
     {
         std::vector<std::jthread> workers;
-        workers.reserve(threads - 1);
         try
         {
+            workers.reserve(threads - 1);
             for (unsigned t = 1; t < threads; ++t)
                 workers.emplace_back(work);
         }
-        catch (const std::system_error&)
+        catch (const std::exception&)
         {
-            // The threads that did start and this one share what is left.
+            // No thread or no memory for one: the threads that did start and this one share what
+            // is left.
         }
         work();
     }

@@ -200,18 +200,11 @@ bool XmlTreeBuilder::IsRecordPath(const xmlChar* local, const xmlChar* prefix) c
            is(m_open[1], CHARACTER) && is(m_open[0], ZANRET_ROOT);
 }
 
-inline int XmlTreeBuilder::FieldOf(const xmlChar* name, int position)
+inline int XmlTreeBuilder::FieldOf(const xmlChar* name) const
 {
-    // Records of one catalogue mostly give their attributes in one order: the field found at this
-    // position last time is tried first.
-    const std::size_t guess = static_cast<std::size_t>(position) % kGuessedPositions;
-    if (name == m_fieldNames[m_fieldAt[guess]])
-        return m_fieldAt[guess];
     int field = 0;
     while (field < XmlMatrixRecord::FIELD_COUNT && name != m_fieldNames[field])
         ++field;
-    if (field < XmlMatrixRecord::FIELD_COUNT)
-        m_fieldAt[guess] = static_cast<std::uint8_t>(field);
     return field;
 }
 
@@ -232,7 +225,7 @@ void XmlTreeBuilder::AddRecord(int attributeCount, const xmlChar** attributes)
         const xmlChar* const* attribute = attributes + 5 * i;
         if (attribute[1])
             continue;
-        const int field = FieldOf(attribute[0], i);
+        const int field = FieldOf(attribute[0]);
         if (field == XmlMatrixRecord::FIELD_COUNT)
             continue;
         const auto* value = Text(attribute[3]);

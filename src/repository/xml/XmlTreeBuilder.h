@@ -63,8 +63,8 @@ private:
                const xmlChar** namespaces, int attributeCount, const xmlChar** attributes);
     bool IsRecordPath(const xmlChar* local, const xmlChar* prefix) const;
     void AddRecord(int attributeCount, const xmlChar** attributes);
-    // The field of a record that the attribute name at this position gives; FIELD_COUNT for none.
-    int FieldOf(const xmlChar* name, int position);
+    // The field of a record that the attribute name gives; FIELD_COUNT for none.
+    int FieldOf(const xmlChar* name) const;
     // The attribute's value with its references resolved; false on failure.
     bool ResolveReferences(std::string_view value, std::string& resolved);
     // The attribute's value with references resolved, copied into the arena; null on failure.
@@ -77,8 +77,6 @@ private:
     XmlParseProgress* m_progress = nullptr;
     const xmlChar* m_names[NAME_COUNT] = {};
     const xmlChar* m_fieldNames[XmlMatrixRecord::FIELD_COUNT] = {};
-    static constexpr std::size_t kGuessedPositions = 16;
-    std::uint8_t m_fieldAt[kGuessedPositions] = {};
     XmlNode* m_root = nullptr;
     std::vector<XmlNode*> m_open;      // the open elements, the document element first
     std::vector<XmlNode*> m_lastChild; // the last child so far of each open element
