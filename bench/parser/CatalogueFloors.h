@@ -13,6 +13,7 @@ namespace ParserBench
 std::size_t StreamWalk(const std::filesystem::path& catalogue);
 // The same with libxml2's xmlTextReader, node by node.
 std::size_t TextReaderWalk(const std::filesystem::path& catalogue);
-// The file read in one go and parsed into a libxml2 document tree, whose attributes are then touched.
+// The file read with one read and parsed into a libxml2 document tree, whose attributes are then
+// touched.
 std::size_t DocumentTreeTouch(const std::filesystem::path& catalogue);
 } // namespace ParserBench

@@ -1,5 +1,6 @@
 #pragma once
-// Prints the runs as usual and keeps the median real time of each benchmark that has repetitions;
+// Prints the runs as usual and keeps the median real and CPU times of each benchmark that has
+// repetitions;
 // and the command line that interleaves the repetitions.
 
 #include <benchmark/benchmark.h>
@@ -19,17 +20,25 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median" && !run.error_occurred)
+            {
                 m_medians[run.run_name.function_name] = run.GetAdjustedRealTime();
+                m_cpuMedians[run.run_name.function_name] = run.GetAdjustedCPUTime();
+            }
     }
-    // The median of the benchmark, 0 when it did not run.
-    double Median(const char* name) const
-    {
-        const auto it = m_medians.find(name);
-        return it == m_medians.end() ? 0.0 : it->second;
-    }
+    // The median wall time of the benchmark, 0 when it did not run.
+    double Median(const char* name) const { return Find(m_medians, name); }
+    // The median CPU time of the benchmark's thread, 0 when it did not run.
+    double CpuMedian(const char* name) const { return Find(m_cpuMedians, name); }
 
 private:
+    static double Find(const std::map<std::string, double>& medians, const char* name)
+    {
+        const auto it = medians.find(name);
+        return it == medians.end() ? 0.0 : it->second;
+    }
+
     std::map<std::string, double> m_medians;
+    std::map<std::string, double> m_cpuMedians;
 };
 
 // The command line with the repetitions of all benchmarks interleaved, unless it says otherwise: on

@@ -1,14 +1,16 @@
 #include "repository/CharacterData.h"
 
+#include "repository/AssetMatrixFields.h"
 #include "repository/Debug.h"
 #include "repository/Fields.h"
+#include "repository/RepositoryFiles.h"
 #include "repository/RepositoryLayout.h"
 #include "repository/Utf16Order.h"
 
-#include "win32/fileapi.h"
 #include "win32/stdlib.h"
 
 #include <initializer_list>
+#include <memory>
 #include <new>
 
 namespace ZANRET
@@ -129,18 +131,17 @@ std::int32_t CharacterData::AddContainerElement(CONTAINER which)
     DataContainer* container = Container(which);
     if (!container)
         return -1;
-    auto* element = new (std::nothrow) DataContainer();
+    std::unique_ptr<DataContainer> element(new (std::nothrow) DataContainer());
     if (!element)
         return -1;
-    container->AddChild(element);
-    const std::int32_t index = container->GetChildCount() - 1;
     if (which == CLOTH)
     {
-        // MATERIAL, EXCLUDE, SELECT
+        // MATERIAL, EXCLUDE, SELECT, before the cloth joins its list: it is added whole or not at all.
         for (int i = 0; i < 3; ++i)
-            AppendNewElement(element);
+            AppendNewElement(element.get());
     }
-    return index;
+    container->AddChild(element.release());
+    return container->GetChildCount() - 1;
 }
 
 DataContainer* CharacterData::AddChildToClothContainer(std::int32_t clothIndex, CLOTH_CHILD which)
@@ -171,17 +172,20 @@ void CharacterData::AddAssetMatrixElement(const DataContainer* source)
 {
     if (!source)
         return;
-    Debug::AddDebugMessage(DEBUG_INFO, L"add asset matrix element...");
-    const wchar_t* poseId = Fields::Value(source, L"poseID");
-    if (!poseId)
+    using namespace AssetMatrixFields;
+    bool given[FIELD_COUNT];
+    for (int field = 0; field < FIELD_COUNT; ++field)
+        given[field] = source->CheckDatafield(kWideNames[field]);
+    if (!Announce(given))
         return;
-    const wchar_t* assetId = Fields::Value(source, L"assetID");
-    if (!assetId)
-        return;
-    const float values[] = {GetFloatData(L"xpos", source), GetFloatData(L"ypos", source),
-                            GetFloatData(L"zpos", source), GetFloatData(L"xrot", source),
-                            GetFloatData(L"yrot", source), GetFloatData(L"zrot", source)};
-    assetMatrix.Add(poseId, assetId, values);
+    float values[kValueCount] = {};
+    for (int i = 0; i < kValueCount; ++i)
+    {
+        if (given[XPOS + i])
+            values[i] = GetFloatData(kWideNames[XPOS + i], source);
+    }
+    assetMatrix.Add(Fields::Value(source, kWideNames[POSE_ID]), Fields::Value(source, kWideNames[ASSET_ID]),
+                    values);
 }
 
 void CharacterData::AddSkin(const wchar_t* id, const wchar_t* name, const wchar_t* preview,
@@ -409,8 +413,7 @@ void CharacterData::ValidateCloths()
         DataContainer* element = cloth.GetChild(i);
         const wchar_t* id = Fields::Value(element, L"id");
         const std::wstring preview = RepositoryLayout::ClothPreviewFile(characterFolder, id ? id : L"");
-        const DWORD attributes = GetFileAttributesW(preview.c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        if (!RepositoryFiles::FileExists(preview))
             element->Invalidate();
     }
     // Deleting a cloth also drops its unique ids and those of its sub-elements from the store.

@@ -2,15 +2,10 @@
 
 #include "repository/Debug.h"
 #include "repository/Fields.h"
-#include "repository/FolderCheck.h"
-#include "repository/ParallelValidation.h"
-#include "repository/RepositoryLayout.h"
-#include "repository/Settings.h"
-
-#include "win32/fileapi.h"
 
 #include <cstddef>
 #include <limits>
+#include <memory>
 #include <new>
 #include <vector>
 
@@ -69,6 +64,25 @@ DataContainer* ElementOfUnique(std::int32_t unique)
     return slot < 0 ? nullptr : S().uniqueToElement[static_cast<std::size_t>(slot)];
 }
 
+// Appends an element the store then owns; its index.
+template <typename Element>
+std::int32_t Append(std::vector<Element*>& elements, std::unique_ptr<Element> element)
+{
+    elements.push_back(element.get());
+    element.release();
+    return static_cast<std::int32_t>(elements.size()) - 1;
+}
+
+// Taken out of the store before it is destroyed, as Reset does.
+template <typename Element> void DiscardLast(std::vector<Element*>& elements)
+{
+    if (elements.empty())
+        return;
+    Element* last = elements.back();
+    elements.pop_back();
+    delete last;
+}
+
 // Characters and global assets are looked up alike; only the messages differ.
 template <typename Element>
 Element* ElementAt(const std::vector<Element*>& elements, std::int32_t index, const wchar_t* outOfRange)
@@ -83,16 +97,16 @@ Element* ElementAt(const std::vector<Element*>& elements, std::int32_t index, co
 
 template <typename Element>
 Element* ElementWithId(const std::vector<Element*>& elements, const wchar_t* id,
-                       const wchar_t* invalidArgument, Debug::MessageList* kept)
+                       const wchar_t* invalidArgument)
 {
     if (!id)
     {
-        Debug::AddDebugMessage(kept, DEBUG_ERROR, invalidArgument);
+        Debug::AddDebugMessage(DEBUG_ERROR, invalidArgument);
         return nullptr;
     }
     for (Element* element : elements)
     {
-        if (Fields::Same(Fields::Value(element, L"id", kept), id))
+        if (Fields::Same(Fields::Value(element, L"id"), id))
             return element;
     }
     return nullptr;
@@ -101,19 +115,18 @@ Element* ElementWithId(const std::vector<Element*>& elements, const wchar_t* id,
 
 std::int32_t AddCharacter()
 {
-    auto* character = new (std::nothrow) CharacterData();
+    std::unique_ptr<CharacterData> character(new (std::nothrow) CharacterData());
     if (!character)
     {
         Debug::AddDebugMessage(DEBUG_ERROR, L"Could not get memory for CharacterData!");
         return -1;
     }
-    S().characters.push_back(character);
-    return static_cast<std::int32_t>(S().characters.size()) - 1;
+    return Append(S().characters, std::move(character));
 }
 
 std::int32_t AddCharacterWithId(const wchar_t* name, const wchar_t* id, const wchar_t* url)
 {
-    auto* character = new (std::nothrow) CharacterData();
+    std::unique_ptr<CharacterData> character(new (std::nothrow) CharacterData());
     if (!character)
     {
         Debug::AddDebugMessage(DEBUG_ERROR, L"Could not get memory for CharacterData!");
@@ -122,21 +135,31 @@ std::int32_t AddCharacterWithId(const wchar_t* name, const wchar_t* id, const wc
     character->SetData(L"id", id);
     character->SetData(L"name", name);
     character->SetData(L"url", url);
-    S().characters.push_back(character);
-    GetUnique(character);
-    return static_cast<std::int32_t>(S().characters.size()) - 1;
+    CharacterData* added = character.get();
+    const std::int32_t index = Append(S().characters, std::move(character));
+    GetUnique(added);
+    return index;
 }
 
 std::int32_t AddGlobalAsset()
 {
-    auto* asset = new (std::nothrow) DataContainer();
+    std::unique_ptr<DataContainer> asset(new (std::nothrow) DataContainer());
     if (!asset)
     {
         Debug::AddDebugMessage(DEBUG_ERROR, L"Could not get memory for GlobalAsset!");
         return -1;
     }
-    S().globalAssets.push_back(asset);
-    return static_cast<std::int32_t>(S().globalAssets.size()) - 1;
+    return Append(S().globalAssets, std::move(asset));
+}
+
+void DiscardLastCharacter()
+{
+    DiscardLast(S().characters);
+}
+
+void DiscardLastGlobalAsset()
+{
+    DiscardLast(S().globalAssets);
 }
 
 DataContainer* AddMaterialToGlobalaAsset(DataContainer* asset)
@@ -161,34 +184,6 @@ void RegisterID(DataContainer* element)
     GetUnique(element);
 }
 
-StoreMark MarkStore()
-{
-    const Store& store = S();
-    return {store.characters.size(), store.globalAssets.size(), store.uniqueToElement.size(),
-            store.uniqueCounter, store.generation};
-}
-
-void RollBackTo(const StoreMark& mark)
-{
-    Store& store = S();
-    if (store.generation != mark.generation)
-        return;
-    // Taken out of the store first, as Reset does.
-    std::vector<CharacterData*> characters(
-        store.characters.begin() + static_cast<std::ptrdiff_t>(mark.characters), store.characters.end());
-    store.characters.resize(mark.characters);
-    for (CharacterData* character : characters)
-        delete character;
-    std::vector<DataContainer*> globalAssets(store.globalAssets.begin() +
-                                                 static_cast<std::ptrdiff_t>(mark.globalAssets),
-                                             store.globalAssets.end());
-    store.globalAssets.resize(mark.globalAssets);
-    for (DataContainer* asset : globalAssets)
-        delete asset;
-    store.uniqueToElement.resize(mark.uniques);
-    store.uniqueCounter = mark.uniqueCounter;
-}
-
 std::int32_t GetCharacterCount()
 {
     return static_cast<std::int32_t>(S().characters.size());
@@ -201,7 +196,7 @@ CharacterData* GetCharacter(std::int32_t index)
 
 CharacterData* GetCharacter(const wchar_t* id)
 {
-    return ElementWithId(S().characters, id, L"Data2::GetCharacter: invalid argument", nullptr);
+    return ElementWithId(S().characters, id, L"Data2::GetCharacter: invalid argument");
 }
 
 std::int32_t GetGlobalAssetCount()
@@ -214,22 +209,22 @@ DataContainer* GetGlobalAsset(std::int32_t index)
     return ElementAt(S().globalAssets, index, L"Data2::GetGlobalAsset: index out of range");
 }
 
-DataContainer* GetGlobalAssetById(const wchar_t* id, Debug::MessageList* kept)
+DataContainer* GetGlobalAssetById(const wchar_t* id)
 {
-    return ElementWithId(S().globalAssets, id, L"Data2::GetGlobalAssetById: invalid argument", kept);
+    return ElementWithId(S().globalAssets, id, L"Data2::GetGlobalAssetById: invalid argument");
 }
 
-DataContainer* GetGlobalAssetOf(const DataContainer* element, Debug::MessageList* kept)
+DataContainer* GetGlobalAssetOf(const DataContainer* element)
 {
     if (!element)
         return nullptr;
-    const wchar_t* globalId = Fields::Value(element, L"globalID", kept);
-    return globalId ? GetGlobalAssetById(globalId, kept) : nullptr;
+    const wchar_t* globalId = Fields::Value(element, L"globalID");
+    return globalId ? GetGlobalAssetById(globalId) : nullptr;
 }
 
-bool CheckAssetGlobal(const DataContainer* element, Debug::MessageList* kept)
+bool CheckAssetGlobal(const DataContainer* element)
 {
-    return element && Fields::Same(Fields::Value(element, L"type", kept), L"global");
+    return element && Fields::Same(Fields::Value(element, L"type"), L"global");
 }
 
 bool GetGlobalAssetAndMaterial(std::int32_t unique, DataContainer** asset, DataContainer** material)
@@ -347,83 +342,6 @@ void Reset()
     store.dataValid = false;
 }
 
-namespace
-{
-// A folder outside the repository is not there for validation, whatever the disk holds: a
-// catalogue must not make the system look elsewhere.
-bool RepositoryFolderExists(const wchar_t* repositoryPath, const std::wstring& path)
-{
-    return repositoryPath && RepositoryLayout::StaysInRepository(repositoryPath, path) &&
-           DirectoryExists(path.c_str());
-}
-
-// Visits the elements of a list in order. Validation waits for the file system at each element,
-// and meanwhile the processor fetches what the next one needs: the model is cold by then, and
-// fetching it on demand costs as much again as the rest of the work.
-template <typename Visit>
-void ForEachElement(const CharacterData* character, CharacterData::CONTAINER list, Visit visit)
-{
-    const std::int32_t count = character->GetCount(list);
-    for (std::int32_t i = 0; i < count; ++i)
-    {
-        if (i + 2 < count)
-            __builtin_prefetch(character->GetContainerElement(list, i + 2));
-        if (i + 1 < count)
-            character->GetContainerElement(list, i + 1)->PrefetchData();
-        visit(character->GetContainerElement(list, i));
-    }
-}
-
-// The folder rule for one element of a character.
-bool ElementAvailable(DataContainer* element, FolderCheck& folders, Debug::MessageList* kept)
-{
-    if (!element)
-        return false;
-    const wchar_t* folder = Fields::Value(element, L"folder", kept);
-    const bool available = folder && folders.Exists(Settings::GetPath(kept), folder);
-    if (!available)
-        Debug::AddDebugMessage(kept, DEBUG_INFO, L"set element invalid...");
-    element->SetFastFlag(DataContainer::AVAILABLE, available);
-    return available;
-}
-
-// A character and its elements against the disk. It only reads the store and the settings and
-// writes the flags of its own elements, so that characters can be checked on several threads at
-// once, each with a list for its messages.
-void CheckCharacter(CharacterData* character, Debug::MessageList* kept)
-{
-    if (!character)
-        return;
-    const wchar_t* characterFolder = Fields::Value(character, L"folder", kept);
-    if (!characterFolder || !RepositoryFolderExists(Settings::GetPath(kept), characterFolder))
-    {
-        character->SetFastFlag(DataContainer::AVAILABLE, false);
-        return;
-    }
-    character->SetFastFlag(DataContainer::AVAILABLE, true);
-    FolderCheck folders(RepositoryLayout::ElementFolder(characterFolder, L""));
-    const auto validate = [&folders, kept](DataContainer* element)
-    { ElementAvailable(element, folders, kept); };
-    ForEachElement(character, CharacterData::CLOTH, validate);
-    ForEachElement(character, CharacterData::POSES, validate);
-    ForEachElement(character, CharacterData::ASSETS,
-                   [&folders, kept](DataContainer* asset)
-                   {
-                       if (CheckAssetGlobal(asset, kept))
-                       {
-                           // An unresolved reference keeps the flag it has.
-                           if (const DataContainer* globalAsset = GetGlobalAssetOf(asset, kept))
-                               asset->SetFastFlag(DataContainer::AVAILABLE,
-                                                  globalAsset->GetFastFlag(DataContainer::AVAILABLE));
-                       }
-                       else
-                       {
-                           ElementAvailable(asset, folders, kept);
-                       }
-                   });
-}
-} // namespace
-
 bool IsValid()
 {
     return S().dataValid;
@@ -434,54 +352,5 @@ void SetValid(bool valid)
     if (valid)
         Validate();
     S().dataValid = valid;
-}
-
-void Validate()
-{
-    ValidateOnThreads(ParallelValidation::ThreadsFor(S().characters.size()));
-}
-
-void ValidateOnThreads(unsigned threads)
-{
-    Debug::AddDebugMessage(DEBUG_INFO, L"validate data...");
-    // The characters' references copy the flags of the global assets: these come first.
-    ValidateGlobalAssets();
-    ParallelValidation::CheckCharacters(S().characters, threads, CheckCharacter);
-}
-
-void ValidateGlobalAssets()
-{
-    for (DataContainer* asset : S().globalAssets)
-    {
-        const wchar_t* folder = Fields::Value(asset, L"folder");
-        const wchar_t* repositoryPath = folder ? Settings::GetPath() : nullptr;
-        const std::wstring path =
-            repositoryPath ? RepositoryLayout::GlobalAssetFolder(repositoryPath, folder) : std::wstring();
-        const bool available = RepositoryFolderExists(repositoryPath, path);
-        if (!available)
-            Debug::AddDebugMessage(DEBUG_INFO, L"set global asset invalid...");
-        asset->SetFastFlag(DataContainer::AVAILABLE, available);
-    }
-}
-
-void ValidateCharacter(CharacterData* character)
-{
-    CheckCharacter(character, nullptr);
-}
-
-bool ValidateElement(DataContainer* element, const wchar_t* characterFolder)
-{
-    if (!element || !characterFolder)
-        return false;
-    FolderCheck folders(RepositoryLayout::ElementFolder(characterFolder, L""));
-    return ElementAvailable(element, folders, nullptr);
-}
-
-bool DirectoryExists(const wchar_t* path)
-{
-    if (!path)
-        return false;
-    const DWORD attributes = GetFileAttributesW(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 } // namespace ZANRET::Data2

@@ -5,9 +5,7 @@
 
 #include "repository/CharacterData.h"
 #include "repository/DataContainer.h"
-#include "repository/Debug.h"
 
-#include <cstddef>
 #include <cstdint>
 
 namespace ZANRET::Data2
@@ -18,19 +16,9 @@ std::int32_t AddCharacterWithId(const wchar_t* name, const wchar_t* id, const wc
 std::int32_t AddGlobalAsset();
 DataContainer* AddMaterialToGlobalaAsset(DataContainer* asset);
 void RegisterID(DataContainer* element);
-// How far the store was built at one point, so that what a failed read added can be taken back.
-struct StoreMark
-{
-    std::size_t characters;
-    std::size_t globalAssets;
-    std::size_t uniques;
-    std::int32_t uniqueCounter;
-    std::uint32_t generation;
-};
-StoreMark MarkStore();
-// Destroys every character and global asset added since the mark and hands their unique ids out
-// again; nothing when the store was Reset since.
-void RollBackTo(const StoreMark& mark);
+// Destroys the last character or global asset: the reader's way out of one it could not finish.
+void DiscardLastCharacter();
+void DiscardLastGlobalAsset();
 
 // Reading the store.
 std::int32_t GetCharacterCount();
@@ -38,10 +26,9 @@ CharacterData* GetCharacter(std::int32_t index);
 CharacterData* GetCharacter(const wchar_t* id);
 std::int32_t GetGlobalAssetCount();
 DataContainer* GetGlobalAsset(std::int32_t index);
-// These three keep their messages in kept when it is given (validation off the calling thread).
-DataContainer* GetGlobalAssetById(const wchar_t* id, Debug::MessageList* kept = nullptr);
-DataContainer* GetGlobalAssetOf(const DataContainer* element, Debug::MessageList* kept = nullptr);
-bool CheckAssetGlobal(const DataContainer* element, Debug::MessageList* kept = nullptr);
+DataContainer* GetGlobalAssetById(const wchar_t* id);
+DataContainer* GetGlobalAssetOf(const DataContainer* element);
+bool CheckAssetGlobal(const DataContainer* element);
 // Outputs are left as they were when nothing matches.
 bool GetGlobalAssetAndMaterial(std::int32_t unique, DataContainer** asset, DataContainer** material);
 
@@ -54,15 +41,12 @@ std::int32_t NextUnique();
 // and a later element at the same address gets an id of its own. Called by ~DataContainer.
 void ForgetElement(const DataContainer* element);
 
-// Lifecycle and validation against the disk (needs the settings object).
+// Lifecycle and validation against the disk (needs the settings object). What validation cannot
+// confirm, also for want of memory, it marks not available.
 void Reset();
 bool IsValid();
 void SetValid(bool valid);
-// Spreads the characters over a few threads when there are many of them.
 void Validate();
-// As Validate, with the characters spread over the given number of threads, the calling one among
-// them (one: all on the calling thread).
-void ValidateOnThreads(unsigned threads);
 void ValidateGlobalAssets();
 void ValidateCharacter(CharacterData* character);
 bool ValidateElement(DataContainer* element, const wchar_t* characterFolder);

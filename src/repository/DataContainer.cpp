@@ -24,7 +24,16 @@ bool DataContainer::AddChild(DataContainer* child)
         Debug::AddDebugMessage(DEBUG_ERROR, L"AddChild: invalid argument child");
         return false;
     }
-    children.push_back(child);
+    // Owned from here on, also when it cannot be kept.
+    try
+    {
+        children.push_back(child);
+    }
+    catch (...)
+    {
+        delete child;
+        throw;
+    }
     return true;
 }
 
@@ -84,21 +93,21 @@ void DataContainer::SetData(const FieldText* fields, std::size_t count)
     data.SetAll(fields, count);
 }
 
-const wchar_t* DataContainer::GetData(const wchar_t* field, bool* found, Debug::MessageList* kept) const
+const wchar_t* DataContainer::GetData(const wchar_t* field, bool* found) const
 {
     bool ignored = false;
     bool& isFound = found ? *found : ignored;
     isFound = false;
     if (!field)
     {
-        Debug::AddDebugMessage(kept, DEBUG_ERROR, L"GetData: invalida argument field");
+        Debug::AddDebugMessage(DEBUG_ERROR, L"GetData: invalida argument field");
         return nullptr;
     }
     const wchar_t* value = data.Find(field);
     if (!value)
     {
-        Debug::AddDebugMessage(kept, DEBUG_WARNING, L"Missing datafield:");
-        Debug::AddDebugMessage(kept, DEBUG_WARNING, field);
+        Debug::AddDebugMessage(DEBUG_WARNING, L"Missing datafield:");
+        Debug::AddDebugMessage(DEBUG_WARNING, field);
         return nullptr;
     }
     isFound = true;

@@ -50,14 +50,11 @@ public:
     // element all its attributes at once.
     void SetData(const FieldText* fields, std::size_t count);
     // The stored text (valid until the field is set again or the element dies), or null with
-    // *found false when the field is missing. found must not be null. The messages go to kept when
-    // it is given.
-    const wchar_t* GetData(const wchar_t* field, bool* found, Debug::MessageList* kept = nullptr) const;
+    // *found false when the field is missing. found must not be null.
+    const wchar_t* GetData(const wchar_t* field, bool* found) const;
     bool CheckDatafield(const wchar_t* field) const;
     // The number of data fields.
     std::int32_t GetDataCount() const;
-    // Asks the processor to fetch the fields ahead of their use, for a walk over many elements.
-    void PrefetchData() const { data.Prefetch(); }
 
     bool GetFastFlag(std::int32_t index) const;
     void SetFastFlag(std::int32_t index, bool value);

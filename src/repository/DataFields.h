@@ -32,13 +32,6 @@ public:
     // As Set for each in order: a later one of two equal names wins.
     void SetAll(const FieldText* fields, std::size_t count);
     std::size_t Count() const { return m_count; }
-    // Asks the processor to fetch the fields ahead of their use.
-    void Prefetch() const
-    {
-        __builtin_prefetch(m_entries);
-        if (m_count > 0)
-            __builtin_prefetch(m_entries[0].name);
-    }
     void Clear();
 
 private:

@@ -7,13 +7,11 @@
 
 namespace ZANRET::Fields
 {
-// The value of a field when the element has it, else null (GetData reports the missing field, to
-// kept when it is given).
-inline const wchar_t* Value(const DataContainer* element, const wchar_t* name,
-                            Debug::MessageList* kept = nullptr)
+// The value of a field when the element has it, else null (GetData reports the missing field).
+inline const wchar_t* Value(const DataContainer* element, const wchar_t* name)
 {
     bool found = false;
-    const wchar_t* value = element->GetData(name, &found, kept);
+    const wchar_t* value = element->GetData(name, &found);
     return found ? value : nullptr;
 }
 

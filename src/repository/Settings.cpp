@@ -121,11 +121,11 @@ bool Settings::SetPath(const wchar_t* path)
     return SaveToSettingsFile();
 }
 
-const wchar_t* Settings::GetPath(Debug::MessageList* kept)
+const wchar_t* Settings::GetPath()
 {
     if (!singleton)
     {
-        Debug::AddDebugMessage(kept, DEBUG_ERROR, L"Settings::GetPath - singleton is nullptr");
+        Debug::AddDebugMessage(DEBUG_ERROR, L"Settings::GetPath - singleton is nullptr");
         return nullptr;
     }
     return singleton->path.c_str();

@@ -18,9 +18,8 @@ public:
     static bool SaveToSettingsFile();
     // Keeps the path for this session even when it cannot be saved; the result is the save's.
     static bool SetPath(const wchar_t* path);
-    // Valid until the path is set again or the settings are freed. Empty while no path is set. The
-    // message for a missing settings object goes to kept when it is given.
-    static const wchar_t* GetPath(Debug::MessageList* kept = nullptr);
+    // Valid until the path is set again or the settings are freed. Empty while no path is set.
+    static const wchar_t* GetPath();
     static bool GetPathSet();
     static bool CheckSingleton();
     static Settings* GetSingleton();

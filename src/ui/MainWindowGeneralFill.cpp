@@ -4,8 +4,6 @@
 #include "repository/RepositoryLayout.h"
 #include "repository/Settings.h"
 
-#include <win32/fileapi.h>
-
 #include <utility>
 
 namespace ZANRET::MainWindowGeneralFill
@@ -29,12 +27,6 @@ QString ToQString(const wchar_t* text)
 QString ToQString(const std::wstring& text)
 {
     return QString::fromWCharArray(text.c_str(), static_cast<qsizetype>(text.size()));
-}
-
-bool FileExists(const std::wstring& path)
-{
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 std::wstring RepositoryPath()

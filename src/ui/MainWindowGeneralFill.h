@@ -2,6 +2,8 @@
 // What the tab pages read from the model while they fill: field texts, file tests, the
 // availability of an element for the selected cloth and pose, and its buy link.
 
+#include "repository/RepositoryFiles.h"
+
 #include <QString>
 
 #include <string>
@@ -18,7 +20,7 @@ std::wstring Field(const DataContainer* element, const wchar_t* name);
 QString ToQString(const wchar_t* text);
 QString ToQString(const std::wstring& text);
 // A file (not a folder) exists at the repository path.
-bool FileExists(const std::wstring& path);
+using RepositoryFiles::FileExists;
 // The repository path, empty when the settings are not loaded.
 std::wstring RepositoryPath();
 

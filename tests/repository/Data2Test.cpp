@@ -83,39 +83,6 @@ TEST(Data2, UniqueIdsCountByTenAndRestartAfterReset)
     EXPECT_STREQ(Data2::GetIdOfUnique(1010), L"anna");
 }
 
-TEST(Data2, RollingBackToAMarkTakesOutWhatCameAfter)
-{
-    CleanModel clean;
-    CharacterData* kept = Data2::GetCharacter(Data2::AddCharacterWithId(L"Kept", L"kept", L""));
-    Data2::AddGlobalAsset();
-    const Data2::StoreMark mark = Data2::MarkStore();
-
-    CharacterData* added = Data2::GetCharacter(Data2::AddCharacterWithId(L"Added", L"added", L""));
-    DataContainer* skin = AddElement(added, CharacterData::SKINS, L"s", nullptr);
-    Data2::RegisterID(skin);
-    DataContainer* asset = Data2::GetGlobalAsset(Data2::AddGlobalAsset());
-    asset->SetData(L"id", L"g");
-    Data2::RegisterID(Data2::AddMaterialToGlobalaAsset(asset));
-    ASSERT_STREQ(Data2::GetIdOfUnique(1030), L"s");
-
-    Data2::RollBackTo(mark);
-    EXPECT_EQ(Data2::GetCharacterCount(), 1);
-    EXPECT_EQ(Data2::GetCharacter(0), kept);
-    EXPECT_EQ(Data2::GetGlobalAssetCount(), 1);
-    EXPECT_EQ(Data2::GetCharacter(L"added"), nullptr);
-    EXPECT_EQ(Data2::GetIdOfUnique(1020), nullptr);
-    EXPECT_EQ(Data2::GetIdOfUnique(1030), nullptr);
-    // The ids handed out after the mark are handed out again, as if nothing had been added.
-    EXPECT_STREQ(Data2::GetIdOfUnique(1010), L"kept");
-    EXPECT_EQ(Data2::NextUnique(), 1020);
-
-    // A mark from before a Reset takes nothing out.
-    Data2::Reset();
-    Data2::AddCharacter();
-    Data2::RollBackTo(mark);
-    EXPECT_EQ(Data2::GetCharacterCount(), 1);
-}
-
 TEST(Data2, CharactersAndGlobalAssetsByIndexAndId)
 {
     CleanModel clean;
@@ -511,12 +478,12 @@ std::vector<std::pair<DEBUG_TYPE, std::wstring>> Sequence(const MessageLog& log)
 }
 } // namespace
 
-TEST(Data2, ValidationOnThreadsEndsAsOneCharacterAfterTheOther)
+TEST(Data2, ValidateIsTheGlobalAssetsThenEachCharacterInTurn)
 {
-    // Enough characters to take the threads, each with a random mix of folders that are there,
-    // missing, not given, outside the repository or back in it, and references to global assets
-    // that are there, missing or unknown. Flags start at random: a character that is not there and
-    // an unresolved reference leave them as they are.
+    // Characters with a random mix of folders that are there, missing, not given, outside the
+    // repository or back in it, and references to global assets that are there, missing or
+    // unknown. Flags start at random: a character that is not there and an unresolved reference
+    // leave them as they are.
     CleanModel clean;
     TempFolder appData;
     LocalAppData localAppData(appData.Path());
@@ -636,16 +603,10 @@ TEST(Data2, ValidationOnThreadsEndsAsOneCharacterAfterTheOther)
             EXPECT_GT(log.Count(DEBUG_ERROR, L"Settings::GetPath - singleton is nullptr"), 20);
         EXPECT_NE(expectedFlags, before);
 
-        for (const unsigned threads : {2u, 4u, 0u})
-        {
-            restore();
-            log.Clear();
-            if (threads == 0)
-                Data2::Validate();
-            else
-                Data2::ValidateOnThreads(threads);
-            EXPECT_EQ(flags(), expectedFlags) << threads << " threads, settings " << withSettings;
-            EXPECT_EQ(Sequence(log), expectedMessages) << threads << " threads, settings " << withSettings;
-        }
+        restore();
+        log.Clear();
+        Data2::Validate();
+        EXPECT_EQ(flags(), expectedFlags) << "settings " << withSettings;
+        EXPECT_EQ(Sequence(log), expectedMessages) << "settings " << withSettings;
     }
 }

@@ -33,39 +33,3 @@ TEST(Debug, HookSeesMessagesUntilItIsEmptied)
     // The log is gone and the hook with it: this must not reach it.
     Debug::AddDebugMessage(DEBUG_INFO, L"dropped");
 }
-
-TEST(Debug, HeldMessagesAreDeliveredInOrderOrDropped)
-{
-    MessageLog log;
-    {
-        Debug::HeldMessages held;
-        Debug::AddDebugMessage(DEBUG_INFO, L"first");
-        {
-            Debug::HeldMessages inner;
-            Debug::AddDebugMessage(DEBUG_WARNING, L"second");
-            inner.Deliver(); // to the hold around it
-            Debug::AddDebugMessage(DEBUG_INFO, L"third");
-        }
-        EXPECT_TRUE(log.Messages().empty());
-        held.Deliver();
-        Debug::AddDebugMessage(DEBUG_ERROR, L"after");
-    }
-    ASSERT_EQ(log.Messages().size(), 4u);
-    EXPECT_EQ(log.Messages()[0].text, L"first");
-    EXPECT_EQ(log.Messages()[1].text, L"second");
-    EXPECT_EQ(log.Messages()[1].type, DEBUG_WARNING);
-    EXPECT_EQ(log.Messages()[2].text, L"third");
-    EXPECT_EQ(log.Messages()[3].text, L"after");
-
-    log.Clear();
-    {
-        Debug::HeldMessages held;
-        Debug::AddDebugMessage(DEBUG_INFO, L"dropped");
-        held.Drop();
-        Debug::AddDebugMessage(DEBUG_INFO, L"given");
-        Debug::HeldMessages unfinished;
-        Debug::AddDebugMessage(DEBUG_INFO, L"dropped at its end");
-    }
-    ASSERT_EQ(log.Messages().size(), 1u);
-    EXPECT_EQ(log.Messages()[0].text, L"given");
-}

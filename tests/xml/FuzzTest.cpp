@@ -33,6 +33,7 @@ std::string PrepareRepository(const TempFolder& repository)
         return repository.ReadFile("zanret.xml");
     }
     TestCatalogue::WriteFolders(repository);
+    repository.WriteFile("zanret.xml", TestCatalogue::Full());
     return TestCatalogue::Full();
 }
 
@@ -87,11 +88,11 @@ TEST(ReaderFuzz, MutatedCataloguesNeverCrashAndMalformedOnesAddNothing)
     for (int i = 0; i < 3000; ++i)
     {
         const std::string copy = Mutate(original, random);
+        repository.WriteFile("zanret.xml", copy);
         XmlDocument probe;
-        const bool loads = probe.LoadBytes(copy);
+        const bool loads = probe.LoadFile((repository.WidePath() + L"zanret.xml").c_str());
         Data2::Reset();
         log.Clear();
-        repository.WriteFile("zanret.xml", copy);
         const bool result = Parser2::ParseRepository(repository.WidePath().c_str());
         if (loads)
         {

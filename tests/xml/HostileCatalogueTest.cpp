@@ -6,9 +6,11 @@
 
 #include "repository/xml/XmlLimits.h"
 
+#include <iconv.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -114,4 +116,87 @@ TEST_F(HostileCatalogue, ElementsWithAbsurdlyManyAttributesAreMalformed)
                                 std::u16string(4 * limit, u'\u273D') + u"'/></zanret>",
                             false)));
     EXPECT_EQ(Data2::GetCharacterCount(), 1);
+}
+
+namespace
+{
+// The UTF-8 text in another encoding, by the C library's converters; empty when it has none.
+std::string Encoded(const std::string& utf8, const char* encoding)
+{
+    iconv_t converter = iconv_open(encoding, "UTF-8");
+    if (converter == reinterpret_cast<iconv_t>(-1))
+        return {};
+    std::string out(4 * utf8.size() + 16, '\0');
+    char* in = const_cast<char*>(utf8.data());
+    std::size_t inLeft = utf8.size();
+    char* next = out.data();
+    std::size_t outLeft = out.size();
+    const bool done = iconv(converter, &in, &inLeft, &next, &outLeft) != static_cast<std::size_t>(-1) &&
+                      iconv(converter, nullptr, nullptr, &next, &outLeft) != static_cast<std::size_t>(-1);
+    iconv_close(converter);
+    out.resize(done ? out.size() - outLeft : 0);
+    return out;
+}
+
+// What the code writes to standard error while it runs.
+template <typename Code> std::string StandardErrorOf(Code code)
+{
+    std::fflush(stderr);
+    const int saved = dup(2);
+    std::FILE* capture = std::tmpfile();
+    dup2(fileno(capture), 2);
+    code();
+    std::fflush(stderr);
+    dup2(saved, 2);
+    close(saved);
+    std::rewind(capture);
+    std::string text;
+    for (int c = std::fgetc(capture); c != EOF; c = std::fgetc(capture))
+        text += static_cast<char>(c);
+    std::fclose(capture);
+    return text;
+}
+} // namespace
+
+TEST_F(HostileCatalogue, EveryEncodingGetsTheAttributeLimitAndAnUnreadableByteIsMalformed)
+{
+    const int limit = static_cast<int>(XmlLimits::kMaxAttributesPerElement);
+    const auto declared = [](const char* encoding, const std::string& body) {
+        return std::string("<?xml version=\"1.0\" encoding=\"") + encoding + "\"?>" + Encoded(body, encoding);
+    };
+    // In UTF-7 the converter writes '=', '"' and '<' as base64: no byte of the tags shows them.
+    const std::string utf7 =
+        declared("UTF-7", "<zanret><character folder=\"anna\"" + Attributes(299) + "/></zanret>");
+    ASSERT_EQ(utf7.find('=', 40), std::string::npos);
+    ExpectRefused("UTF-7, 300 attributes", utf7);
+    ExpectRefused("UTF-7, 200,000 attributes",
+                  declared("UTF-7", "<zanret><character" + Attributes(200000) + "/></zanret>"));
+    ASSERT_TRUE(Parse(declared("UTF-7", "<zanret><character folder=\"anna\" name=\"Zo\xC3\xAB\"" +
+                                            Attributes(limit - 2) + "/></zanret>")));
+    ASSERT_EQ(Data2::GetCharacterCount(), 1);
+    EXPECT_EQ(Field(Data2::GetCharacter(0), L"name"), L"Zo\u00EB");
+
+    // U+5516 is 0x30 0x22 in ISO-2022-JP: its second byte is that of a quote.
+    const std::string name = " name=\"\xE5\x94\x96\"";
+    ExpectRefused("ISO-2022-JP, a quote in a character",
+                  declared("ISO-2022-JP", "<zanret><character" + name + Attributes(299) + "/></zanret>"));
+    ASSERT_TRUE(Parse(declared("ISO-2022-JP", "<zanret><character folder=\"anna\"" + name +
+                                                  Attributes(limit - 2) + "/></zanret>")));
+    ASSERT_EQ(Data2::GetCharacterCount(), 1);
+    EXPECT_EQ(Field(Data2::GetCharacter(0), L"name"), L"\u5516");
+
+    // 0x81 has no character in windows-1252: the whole catalogue is malformed, also the character
+    // before the byte, and libxml2 says nothing on the host's standard error.
+    const std::string cp1252 =
+        "<?xml version=\"1.0\" encoding=\"windows-1252\"?><zanret>"
+        "<character id=\"a\x80\" folder=\"anna\"/><character id=\"b\x81\" folder=\"ben\"/>"
+        "</zanret>";
+    EXPECT_EQ(StandardErrorOf([&] { ExpectRefused("windows-1252, an unconvertible byte", cp1252); }), "");
+    ASSERT_TRUE(Parse("<?xml version=\"1.0\" encoding=\"windows-1252\"?><zanret><character id=\"a\x80\" "
+                      "folder=\"anna\"/></zanret>"));
+    EXPECT_EQ(Field(Data2::GetCharacter(0), L"id"), L"a\u20AC");
+    // A catalogue cut inside a character is malformed too, and one that claims UTF-16 without its
+    // mark cannot be.
+    ExpectRefused("UTF-16 cut short", Utf16LE("<zanret/>") + std::string(1, '\0') + "x");
+    ExpectRefused("labelled UTF-16", "<?xml version=\"1.0\" encoding=\"UTF-16\"?><zanret/>");
 }

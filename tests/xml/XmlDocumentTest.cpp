@@ -19,6 +19,14 @@ namespace
 {
 using TestCatalogue::Utf16;
 
+// Loads the bytes as the plug-in loads its catalogue: from a file.
+bool Load(XmlDocument& doc, const std::string& bytes, const XmlRecordRule* records = nullptr)
+{
+    static const TempFolder folder;
+    folder.WriteFile("document.xml", bytes);
+    return doc.LoadFile((folder.WidePath() + L"document.xml").c_str(), records);
+}
+
 std::map<std::wstring, std::wstring> Attributes(const XmlNode* node)
 {
     std::map<std::wstring, std::wstring> all;
@@ -29,7 +37,7 @@ std::map<std::wstring, std::wstring> Attributes(const XmlNode* node)
 std::wstring NameAttribute(const std::string& document)
 {
     XmlDocument doc;
-    if (!doc.LoadBytes(document))
+    if (!Load(doc, document))
         return L"<malformed>";
     std::wstring value;
     Xml::GetAttribute(doc.SelectRoot("zanret"), "name", value);
@@ -72,22 +80,21 @@ TEST(XmlDocument, ReferencesAreResolvedAndValuesKeptAsTheyStand)
 TEST(XmlDocument, RootIsZanretInNoNamespace)
 {
     XmlDocument doc;
-    ASSERT_TRUE(doc.LoadBytes("<zanret xmlns=\"\"/>"));
+    ASSERT_TRUE(Load(doc, "<zanret xmlns=\"\"/>"));
     EXPECT_NE(doc.SelectRoot("zanret"), nullptr);
-    ASSERT_TRUE(doc.LoadBytes("<zanret xmlns=\"urn:zanret\"/>"));
+    ASSERT_TRUE(Load(doc, "<zanret xmlns=\"urn:zanret\"/>"));
     EXPECT_EQ(doc.SelectRoot("zanret"), nullptr);
     // An undeclared prefix is a malformed document.
-    EXPECT_FALSE(doc.LoadBytes("<zanret><p:character/></zanret>"));
+    EXPECT_FALSE(Load(doc, "<zanret><p:character/></zanret>"));
     EXPECT_EQ(doc.SelectRoot("zanret"), nullptr);
 }
 
 TEST(XmlDocument, ChildElementsFullNamesAndAttributes)
 {
     XmlDocument doc;
-    ASSERT_TRUE(
-        doc.LoadBytes("<zanret xmlns:p=\"urn:p\">\n  <!-- note -->\n  <?skin x?>\n  text <![CDATA[c]]>\n"
-                      "  <p:skin p:id=\"1\" xmlns=\"urn:d\" name=\"n\" xml:lang=\"en\"/>\n"
-                      "  <Skin/>\n  <skin id=\"2\"></skin>\n</zanret>"));
+    ASSERT_TRUE(Load(doc, "<zanret xmlns:p=\"urn:p\">\n  <!-- note -->\n  <?skin x?>\n  text <![CDATA[c]]>\n"
+                          "  <p:skin p:id=\"1\" xmlns=\"urn:d\" name=\"n\" xml:lang=\"en\"/>\n"
+                          "  <Skin/>\n  <skin id=\"2\"></skin>\n</zanret>"));
     const XmlNode* root = doc.SelectRoot("zanret");
     ASSERT_NE(root, nullptr);
     std::vector<std::wstring> names;
@@ -118,13 +125,13 @@ TEST(XmlDocument, ChildElementsFullNamesAndAttributes)
 TEST(XmlDocument, MalformedDocumentsAreRefusedWhole)
 {
     XmlDocument doc;
-    EXPECT_FALSE(doc.LoadBytes(""));
-    EXPECT_FALSE(doc.LoadBytes("<zanret><character folder=\"a\"/>"));
-    EXPECT_FALSE(doc.LoadBytes("<zanret a=\"1\" a=\"2\"/>"));
-    EXPECT_FALSE(doc.LoadBytes("<zanret/><zanret/>"));
-    EXPECT_FALSE(doc.LoadBytes(std::string("<zanret name=\"a\0b\"/>", 20)));
-    EXPECT_TRUE(doc.LoadBytes(Nested(200)));
-    EXPECT_FALSE(doc.LoadBytes(Nested(300)));
+    EXPECT_FALSE(Load(doc, ""));
+    EXPECT_FALSE(Load(doc, "<zanret><character folder=\"a\"/>"));
+    EXPECT_FALSE(Load(doc, "<zanret a=\"1\" a=\"2\"/>"));
+    EXPECT_FALSE(Load(doc, "<zanret/><zanret/>"));
+    EXPECT_FALSE(Load(doc, std::string("<zanret name=\"a\0b\"/>", 20)));
+    EXPECT_TRUE(Load(doc, Nested(200)));
+    EXPECT_FALSE(Load(doc, Nested(300)));
     EXPECT_EQ(doc.SelectRoot("zanret"), nullptr);
 }
 
@@ -140,18 +147,18 @@ TEST(XmlDocument, EntityBombsAreMalformed)
     }
     laughs += "]>";
     XmlDocument doc;
-    EXPECT_FALSE(doc.LoadBytes(laughs + "<zanret name=\"&l10;\"/>"));
-    EXPECT_FALSE(doc.LoadBytes(laughs + "<zanret>&l10;</zanret>"));
+    EXPECT_FALSE(Load(doc, laughs + "<zanret name=\"&l10;\"/>"));
+    EXPECT_FALSE(Load(doc, laughs + "<zanret>&l10;</zanret>"));
 
     // Many references to one big entity: small with each entity checked once, huge when expanded.
     std::string quadratic =
         "<!DOCTYPE zanret [<!ENTITY big \"" + std::string(20000, 'x') + "\">]><zanret name=\"";
     for (int i = 0; i < 20000; ++i)
         quadratic += "&big;";
-    EXPECT_FALSE(doc.LoadBytes(quadratic + "\"/>"));
+    EXPECT_FALSE(Load(doc, quadratic + "\"/>"));
 
     EXPECT_FALSE(
-        doc.LoadBytes("<!DOCTYPE zanret [<!ENTITY a \"&b;\"><!ENTITY b \"&a;\">]><zanret name=\"&a;\"/>"));
+        Load(doc, "<!DOCTYPE zanret [<!ENTITY a \"&b;\"><!ENTITY b \"&a;\">]><zanret name=\"&a;\"/>"));
 }
 
 TEST(XmlDocument, NothingOutsideTheDocumentIsLoaded)
@@ -164,10 +171,10 @@ TEST(XmlDocument, NothingOutsideTheDocumentIsLoaded)
     XmlDocument doc;
 
     // An external entity in content stays an unexpanded reference, and in an attribute it is not allowed.
-    ASSERT_TRUE(doc.LoadBytes("<!DOCTYPE zanret [<!ENTITY ext SYSTEM \"file://" + secret +
+    ASSERT_TRUE(Load(doc, "<!DOCTYPE zanret [<!ENTITY ext SYSTEM \"file://" + secret +
                               "\">]><zanret name=\"n\">&ext;</zanret>"));
     EXPECT_EQ(Xml::FirstChildElement(doc.SelectRoot("zanret")), nullptr);
-    EXPECT_FALSE(doc.LoadBytes("<!DOCTYPE zanret [<!ENTITY ext SYSTEM \"file://" + secret +
+    EXPECT_FALSE(Load(doc, "<!DOCTYPE zanret [<!ENTITY ext SYSTEM \"file://" + secret +
                                "\">]><zanret name=\"&ext;\"/>"));
 
     // Neither an external DTD nor an external parameter entity is read, so "leak" stays undeclared.
@@ -176,7 +183,7 @@ TEST(XmlDocument, NothingOutsideTheDocumentIsLoaded)
     EXPECT_NE(NameAttribute("<!DOCTYPE zanret [<!ENTITY % p SYSTEM \"file://" + dtd +
                             "\"> %p;]><zanret name=\"&leak;\"/>"),
               L"SECRET");
-    EXPECT_TRUE(doc.LoadBytes("<!DOCTYPE zanret SYSTEM \"http://127.0.0.1:9/none.dtd\"><zanret/>"));
+    EXPECT_TRUE(Load(doc, "<!DOCTYPE zanret SYSTEM \"http://127.0.0.1:9/none.dtd\"><zanret/>"));
 }
 
 TEST(XmlDocument, LoadFileReadsBytesThroughRepositoryPaths)
@@ -195,63 +202,49 @@ TEST(XmlDocument, LoadFileReadsBytesThroughRepositoryPaths)
 
 namespace
 {
-// A catalogue of many children of the root, several read-ahead pieces long, each child numbered.
-std::string NumberedChildren(int count, const std::string& tail)
+// Every element and record below the node, in document order, as text.
+std::wstring Walk(const XmlNode* node)
 {
-    std::string document = "<zanret>\n";
-    for (int i = 0; i < count; ++i)
-        document +=
-            "  <character n=\"" + std::to_string(i) + "\" padding=\"" + std::string(200, 'x') + "\"/>\n";
-    return document + tail;
+    std::wstring text = Xml::GetName(node) + L"(";
+    for (const XmlRecord* record = Xml::FirstRecord(node); record; record = record->next)
+    {
+        text += L"[";
+        for (int field = 0; field < 3; ++field)
+        {
+            const std::string_view value = record->Text(field);
+            text += record->Given(field) ? std::wstring(value.begin(), value.end()) : L"-";
+            text += L";";
+        }
+        text += L"]";
+    }
+    for (const XmlNode* child = Xml::FirstChildElement(node); child; child = Xml::NextSiblingElement(child))
+        text += Walk(child);
+    return text + L")";
 }
 } // namespace
 
-TEST(XmlDocument, ReadWhileParsedHandsOutEachChildOnceInOrder)
+TEST(XmlDocument, RecordsAtTheirPathOnlyAndTheTreeLastsAsLongAsTheDocument)
 {
-    TempFolder folder;
-    constexpr int kChildren = 20000; // about 4.5 MB
-    folder.WriteFile("zanret.xml", NumberedChildren(kChildren, "</zanret>\n"));
-    const std::wstring path = folder.WidePath() + L"zanret.xml";
+    const char* const path[] = {"root", "list", "item"};
+    const char* const fields[] = {"a", "b", "c"};
+    const XmlRecordRule rule{path, fields};
     XmlDocument doc;
-    ASSERT_TRUE(doc.Begin(path.c_str()));
-    ASSERT_NE(doc.SelectRoot("zanret"), nullptr);
-    int expected = 0;
-    std::wstring n;
-    while (const XmlNode* child = doc.NextRootChild())
-    {
-        ASSERT_TRUE(Xml::GetAttribute(child, "n", n));
-        ASSERT_EQ(n, std::to_wstring(expected));
-        ++expected;
-    }
-    EXPECT_EQ(expected, kChildren);
-    EXPECT_TRUE(doc.End());
-    EXPECT_EQ(doc.NextRootChild(), nullptr);
+    ASSERT_TRUE(Load(doc,
+                     "<!DOCTYPE root [<!ENTITY e 'x&#38;#38;y'>]><root><list n='1'>"
+                     "<item b='&e;' a='1' other='o' p:c='no' xmlns:p='urn:p'><child/></item><item/>"
+                     "<p:item xmlns:p='urn:p' a='2'/><node><item a='3'/></node><item c=''/></list>"
+                     "<list><item a='4'/></list><other><item a='5'/></other></root>",
+                     &rule));
+    const std::wstring walk = Walk(doc.SelectRoot("root"));
+    // Records keep only their fields, with references resolved; prefixed, deeper and other
+    // elements stay nodes.
+    EXPECT_EQ(walk, L"root(list([1;x&y;-;][-;-;-;][-;-;;]p:item()node(item()))list([4;-;-;])other(item()))");
+    // Nothing of the tree is given back while the document lives: a second walk reads the same.
+    EXPECT_EQ(Walk(doc.SelectRoot("root")), walk);
 
-    // Broken at its very end, or by a start tag over the attribute limit far into the file: what was
-    // handed out may not be trusted, and the document ends empty.
-    std::string tooMany = "<character";
-    for (std::uint32_t i = 0; i <= XmlLimits::kMaxAttributesPerElement; ++i)
-        tooMany += " a" + std::to_string(i) + "=\"\"";
-    for (const std::string& tail : {std::string("</zanret>\n\xFF"), tooMany + "/></zanret>\n"})
-    {
-        folder.WriteFile("zanret.xml", NumberedChildren(kChildren, tail));
-        ASSERT_TRUE(doc.Begin(path.c_str()));
-        ASSERT_NE(doc.SelectRoot("zanret"), nullptr);
-        int handedOut = 0;
-        while (doc.NextRootChild())
-            ++handedOut;
-        EXPECT_LE(handedOut, kChildren);
-        EXPECT_FALSE(doc.End());
-        EXPECT_EQ(doc.SelectRoot("zanret"), nullptr);
-    }
-
-    // A document left before its end stops its parse when it goes.
-    folder.WriteFile("zanret.xml", NumberedChildren(kChildren, "</zanret>\n"));
-    {
-        XmlDocument left;
-        ASSERT_TRUE(left.Begin(path.c_str()));
-        EXPECT_NE(left.NextRootChild(), nullptr);
-    }
-    EXPECT_FALSE(doc.Begin((folder.WidePath() + L"missing.xml").c_str()));
-    EXPECT_FALSE(doc.End());
+    // Without a rule every element is a node, and a failed load leaves no document behind.
+    ASSERT_TRUE(Load(doc, "<root><list><item a='1'/></list></root>"));
+    EXPECT_EQ(Walk(doc.SelectRoot("root")), L"root(list(item()))");
+    EXPECT_FALSE(Load(doc, "<root><list>"));
+    EXPECT_EQ(doc.SelectRoot("root"), nullptr);
 }

@@ -1,16 +1,17 @@
 #include "repository/xml/NetXMLParser2.h"
 
+#include "repository/AssetMatrixFields.h"
+#include "repository/AssetMatrixIds.h"
 #include "repository/Data2.h"
 #include "repository/Debug.h"
+#include "repository/RepositoryFiles.h"
 #include "repository/RepositoryLayout.h"
 #include "repository/xml/XmlAttributeFields.h"
 #include "repository/xml/XmlDocument.h"
-#include "repository/xml/XmlMatrixIds.h"
-#include "win32/fileapi.h"
 #include "win32/stdlib.h"
 #include "win32/text.h"
 
-#include <array>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,18 +20,10 @@ namespace ZANRET
 {
 namespace
 {
-bool FileExists(const std::wstring& path)
-{
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
-// A folder outside the repository is not there, whatever the disk holds: a catalogue must not make
-// the reader look elsewhere.
-bool RepositoryFolderExists(const wchar_t* repositoryPath, const std::wstring& path)
-{
-    return RepositoryLayout::StaysInRepository(repositoryPath, path) && Data2::DirectoryExists(path.c_str());
-}
+// The "matrix" elements of a character's "AssetMatrix" are many: the document keeps them as records
+// of the fields an entry takes.
+constexpr const char* kMatrixPath[] = {"zanret", "character", "AssetMatrix", "matrix"};
+constexpr XmlRecordRule kMatrixRecords{kMatrixPath, AssetMatrixFields::kNames};
 
 // The field's text, or empty when the element lacks it (without the missing-field warnings).
 std::wstring FieldOrEmpty(const DataContainer* element, const wchar_t* field)
@@ -91,42 +84,41 @@ bool NetXMLParser2::ParseRepositoryXML(const wchar_t* folder)
     }
     Debug::AddDebugMessage(DEBUG_INFO, L"Parse Folder:");
     Debug::AddDebugMessage(DEBUG_INFO, folder);
-
-    const std::wstring path = RepositoryLayout::CatalogueFile(folder);
-    if (!FileExists(path))
+    // Without memory the call ends here; an element it was making is not left half-made.
+    try
     {
-        Debug::AddDebugMessage(DEBUG_INFO,
-                               L"ParseRepositoryXML: XML file \"zanret.xml\" does not exist in this folder:");
-        Debug::AddDebugMessage(DEBUG_INFO, folder);
-        return false;
-    }
-    // Each child of the root is read as soon as it is parsed. Whether the document is sound is
-    // known only at its end: until then the messages are held, and what was read from a document
-    // that is not is taken out of the store again. A file that cannot be read is answered like a
-    // malformed one.
-    XmlDocument document;
-    const Data2::StoreMark mark = Data2::MarkStore();
-    Debug::HeldMessages held;
-    const XmlNode* root = document.Begin(path.c_str()) ? document.SelectRoot("zanret") : nullptr;
-    if (root)
-    {
-        while (const XmlNode* child = document.NextRootChild())
+        const std::wstring path = RepositoryLayout::CatalogueFile(folder);
+        if (!RepositoryFiles::FileExists(path))
+        {
+            Debug::AddDebugMessage(
+                DEBUG_INFO, L"ParseRepositoryXML: XML file \"zanret.xml\" does not exist in this folder:");
+            Debug::AddDebugMessage(DEBUG_INFO, folder);
+            return false;
+        }
+        // The whole document is parsed before anything is taken over. A file that cannot be read
+        // is answered like a malformed one.
+        XmlDocument document;
+        if (!document.LoadFile(path.c_str(), &kMatrixRecords))
+        {
+            Debug::AddDebugMessage(DEBUG_INFO, L"ParseRepositoryXML: invalid character.xml");
+            return false;
+        }
+        const XmlNode* root = document.SelectRoot("zanret");
+        if (!root)
+        {
+            Debug::AddDebugMessage(DEBUG_INFO, L"ParseRepositoryXML: invalid XML structure (zanret)");
+            return false;
+        }
+        for (const XmlNode* child = Xml::FirstChildElement(root); child;
+             child = Xml::NextSiblingElement(child))
             ParseRepositoryElement(child, folder);
+        return true;
     }
-    if (!document.End())
+    catch (const std::bad_alloc&)
     {
-        held.Drop();
-        Data2::RollBackTo(mark);
-        Debug::AddDebugMessage(DEBUG_INFO, L"ParseRepositoryXML: invalid character.xml");
+        Debug::AddDebugMessage(DEBUG_ERROR, L"ParseRepositoryXML: could not get memory");
         return false;
     }
-    held.Deliver();
-    if (!root)
-    {
-        Debug::AddDebugMessage(DEBUG_INFO, L"ParseRepositoryXML: invalid XML structure (zanret)");
-        return false;
-    }
-    return true;
 }
 
 bool NetXMLParser2::ParseRepositoryElement(const XmlNode* node, const wchar_t* folder)
@@ -161,11 +153,20 @@ bool NetXMLParser2::ParseGlobalAsset(const XmlNode* node)
     DataContainer* asset = Data2::GetGlobalAsset(index);
     if (!asset)
         return false;
-    CopyAllAttributes(asset, node);
-    for (const XmlNode* child = Xml::FirstChildElement(node); child; child = Xml::NextSiblingElement(child))
+    try
     {
-        if (DataContainer* material = Data2::AddMaterialToGlobalaAsset(asset))
-            CopyAllAttributes(material, child);
+        CopyAllAttributes(asset, node);
+        for (const XmlNode* child = Xml::FirstChildElement(node); child;
+             child = Xml::NextSiblingElement(child))
+        {
+            if (DataContainer* material = Data2::AddMaterialToGlobalaAsset(asset))
+                CopyAllAttributes(material, child);
+        }
+    }
+    catch (const std::bad_alloc&)
+    {
+        Data2::DiscardLastGlobalAsset();
+        throw;
     }
     return true;
 }
@@ -180,12 +181,13 @@ bool NetXMLParser2::ParseCharacter(const XmlNode* node, const wchar_t* folder)
         Debug::AddDebugMessage(DEBUG_INFO, L"ParseCharacter: invalid XML structure (folder)");
         return false;
     }
-    if (!RepositoryFolderExists(folder, RepositoryLayout::CharacterPreviewsFolder(folder, relativeFolder)))
+    if (!RepositoryFiles::FolderExists(folder,
+                                       RepositoryLayout::CharacterPreviewsFolder(folder, relativeFolder)))
     {
         Debug::AddDebugMessage(DEBUG_INFO, L"ParseCharacter: subfolder \"previews\" does not exist");
         return false;
     }
-    if (!RepositoryFolderExists(folder, RepositoryLayout::CharacterSkinFolder(folder, relativeFolder)))
+    if (!RepositoryFiles::FolderExists(folder, RepositoryLayout::CharacterSkinFolder(folder, relativeFolder)))
     {
         Debug::AddDebugMessage(DEBUG_INFO, L"ParseCharacter: subfolder \"skin\" does not exist");
         return false;
@@ -202,14 +204,23 @@ bool NetXMLParser2::ParseCharacter(const XmlNode* node, const wchar_t* folder)
         Debug::AddDebugMessage(DEBUG_WARNING, L"ParseXML: could not get new CharacterData (2)");
         return false;
     }
-    // The character takes its unique id before any of its elements.
-    CopyAllAttributes(character, node);
-    character->SetData(L"folder", RepositoryLayout::CharacterFolder(folder, relativeFolder).c_str());
-    for (const XmlNode* child = Xml::FirstChildElement(node); child; child = Xml::NextSiblingElement(child))
-        ParseXmlElement(child, character);
-    SetClothAvailability(character, folder);
-    character->ValidateCloths();
-    character->SortClothsAlphabetically();
+    try
+    {
+        // The character takes its unique id before any of its elements.
+        CopyAllAttributes(character, node);
+        character->SetData(L"folder", RepositoryLayout::CharacterFolder(folder, relativeFolder).c_str());
+        for (const XmlNode* child = Xml::FirstChildElement(node); child;
+             child = Xml::NextSiblingElement(child))
+            ParseXmlElement(child, character);
+        SetClothAvailability(character, folder);
+        character->ValidateCloths();
+        character->SortClothsAlphabetically();
+    }
+    catch (const std::bad_alloc&)
+    {
+        Data2::DiscardLastCharacter();
+        throw;
+    }
     return true;
 }
 
@@ -308,7 +319,7 @@ void NetXMLParser2::SetClothAvailability(CharacterData* character, const wchar_t
         DataContainer* cloth = character->GetContainerElement(CharacterData::CLOTH, i);
         const bool available =
             cloth->CheckDatafield(L"folder") &&
-            RepositoryFolderExists(
+            RepositoryFiles::FolderExists(
                 folder, RepositoryLayout::ElementFolder(characterFolder, FieldOrEmpty(cloth, L"folder")));
         cloth->SetData(L"available", available ? L"available" : L"notavailable");
     }
@@ -359,48 +370,23 @@ void NetXMLParser2::HandleAssetMatrix(const XmlNode* node, CharacterData* charac
 {
     if (!node || !character)
         return;
-    // Each record goes straight into its entry, with the messages that the entry's fields give when
-    // they are read from an element: the entry is announced, and each missing field is reported.
-    static const wchar_t* const valueNames[XmlMatrixRecord::VALUE_COUNT] = {L"xpos", L"ypos", L"zpos",
-                                                                            L"xrot", L"yrot", L"zrot"};
-    const auto missing = [](const wchar_t* field)
-    {
-        Debug::AddDebugMessage(DEBUG_WARNING, L"Missing datafield:");
-        Debug::AddDebugMessage(DEBUG_WARNING, field);
-    };
-    using Field = XmlMatrixRecord::Field;
-    XmlMatrixIds places;
+    // Each record goes straight into its entry; its ids are converted once per section.
+    using namespace AssetMatrixFields;
+    AssetMatrixIds places;
     std::vector<AssetMatrixRecord> entries;
-    for (const XmlMatrixRecord* record = Xml::FirstMatrixRecord(node); record; record = record->next)
+    for (const XmlRecord* record = Xml::FirstRecord(node); record; record = record->next)
     {
-        // Ids take their places in the order they stand in the document, also in records left out.
-        constexpr std::uint32_t kNone = UINT32_MAX;
-        std::uint32_t id[2] = {kNone, kNone};
-        for (const Field field : record->assetIdFirst ? std::to_array({Field::ASSET_ID, Field::POSE_ID})
-                                                      : std::to_array({Field::POSE_ID, Field::ASSET_ID}))
-        {
-            if (record->Has(field))
-                id[field - Field::POSE_ID] = places.Place(record->Text(field));
-        }
-        Debug::AddDebugMessage(DEBUG_INFO, L"add asset matrix element...");
-        if (id[0] == kNone)
-        {
-            missing(L"poseID");
+        bool given[FIELD_COUNT];
+        for (int field = 0; field < FIELD_COUNT; ++field)
+            given[field] = record->Given(field);
+        if (!Announce(given))
             continue;
-        }
-        if (id[1] == kNone)
+        AssetMatrixRecord entry{
+            places.Place(record->Text(POSE_ID)), places.Place(record->Text(ASSET_ID)), {}};
+        for (int i = 0; i < kValueCount; ++i)
         {
-            missing(L"assetID");
-            continue;
-        }
-        AssetMatrixRecord entry{id[0], id[1], {}};
-        for (int i = 0; i < XmlMatrixRecord::VALUE_COUNT; ++i)
-        {
-            const auto field = static_cast<Field>(i);
-            if (record->Has(field))
-                entry.values[i] = static_cast<float>(win32::Utf8Atof(record->Text(field)));
-            else
-                missing(valueNames[i]);
+            if (given[XPOS + i])
+                entry.values[i] = static_cast<float>(win32::Utf8Atof(record->Text(XPOS + i)));
         }
         entries.push_back(entry);
     }

@@ -1,9 +1,8 @@
 #pragma once
 // The catalogue reader: turns <repository>\zanret.xml into characters and global assets of the
 // repository store. It holds no state and owns nothing it makes: every element goes straight into
-// the store, which owns it from then on. Each child of the root is read while the rest of the
-// document is parsed; a catalogue that turns out malformed adds nothing and says nothing of what
-// was read.
+// the store, which owns it from then on. The whole catalogue is parsed before anything is taken
+// over, so a malformed one adds nothing.
 
 #include "repository/CharacterData.h"
 #include "repository/DataContainer.h"

@@ -14,160 +14,19 @@ namespace
 // are counted one character at a time.
 constexpr std::size_t kShortTag = 5 * (XmlLimits::kMaxAttributesPerElement + 1) + 3;
 
-constexpr char kOther = static_cast<char>(0x80);
-
-char FromEbcdic(unsigned char byte)
-{
-    // The characters that delimit markup, in the EBCDIC code pages; both places of '!' and '['.
-    switch (byte)
-    {
-    case 0x4C:
-        return '<';
-    case 0x6E:
-        return '>';
-    case 0x7E:
-        return '=';
-    case 0x7F:
-        return '"';
-    case 0x7D:
-        return '\'';
-    case 0x6F:
-        return '?';
-    case 0x61:
-        return '/';
-    case 0x60:
-        return '-';
-    case 0x5A:
-    case 0x4F:
-        return '!';
-    case 0xBA:
-    case 0xAD:
-    case 0x4A:
-        return '[';
-    case 0xBB:
-    case 0xBD:
-        return ']';
-    default:
-        return kOther;
-    }
-}
-
-bool Starts(const std::string& bytes, const char* prefix, std::size_t length)
-{
-    return bytes.size() >= length && std::memcmp(bytes.data(), prefix, length) == 0;
-}
 } // namespace
 
 bool StartTagScanner::TextWithinLimit(std::string_view utf8)
 {
     StartTagScanner scanner;
-    scanner.m_units = Units::Bytes;
     return scanner.Feed(utf8.data(), utf8.size());
 }
 
 bool StartTagScanner::Feed(const char* data, std::size_t size)
 {
-    if (m_refused)
-        return false;
-    if (m_units == Units::Undecided)
-    {
-        m_head.append(data, size);
-        if (m_head.size() < 4)
-            return true;
-        DecideUnits();
-        std::string head;
-        head.swap(m_head);
-        return Feed(head.data(), head.size());
-    }
-    if (m_units == Units::Bytes)
+    if (!m_refused)
         m_refused = !Scan(data, size);
-    else
-    {
-        Project(data, size);
-        m_refused = !Scan(m_projected.data(), m_projected.size());
-    }
     return !m_refused;
-}
-
-void StartTagScanner::DecideUnits()
-{
-    // As libxml2 detects the encoding from the first four bytes.
-    struct Mark
-    {
-        const char* bytes;
-        std::size_t length;
-        Units units;
-    };
-    static const Mark marks[] = {
-        {"\x00\x00\x00\x3C", 4, Units::Ucs4BE},
-        {"\x3C\x00\x00\x00", 4, Units::Ucs4LE},
-        {"\x00\x00\x3C\x00", 4, Units::Ucs4In2143},
-        {"\x00\x3C\x00\x00", 4, Units::Ucs4In3412},
-        {"\x4C\x6F\xA7\x94", 4, Units::Ebcdic},
-        {"\x3C\x00\x3F\x00", 4, Units::Utf16LE},
-        {"\x00\x3C\x00\x3F", 4, Units::Utf16BE},
-        {"\xFE\xFF", 2, Units::Utf16BE},
-        {"\xFF\xFE", 2, Units::Utf16LE},
-    };
-    m_units = Units::Bytes;
-    for (const Mark& mark : marks)
-    {
-        if (Starts(m_head, mark.bytes, mark.length))
-        {
-            m_units = mark.units;
-            return;
-        }
-    }
-}
-
-void StartTagScanner::Project(const char* data, std::size_t size)
-{
-    m_projected.clear();
-    std::size_t width = 1;
-    if (m_units == Units::Utf16LE || m_units == Units::Utf16BE)
-        width = 2;
-    else if (m_units != Units::Ebcdic)
-        width = 4;
-    std::string_view bytes(data, size);
-    if (!m_partial.empty())
-    {
-        m_partial.append(data, size);
-        bytes = m_partial;
-    }
-    const std::size_t whole = bytes.size() - bytes.size() % width;
-    m_projected.reserve(whole / width);
-    for (std::size_t i = 0; i < whole; i += width)
-    {
-        const auto b = [&](std::size_t k)
-        { return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i + k])); };
-        std::uint32_t unit = 0;
-        switch (m_units)
-        {
-        case Units::Ebcdic:
-            m_projected += FromEbcdic(static_cast<unsigned char>(bytes[i]));
-            continue;
-        case Units::Utf16LE:
-            unit = b(0) | b(1) << 8;
-            break;
-        case Units::Utf16BE:
-            unit = b(0) << 8 | b(1);
-            break;
-        case Units::Ucs4BE:
-            unit = b(0) << 24 | b(1) << 16 | b(2) << 8 | b(3);
-            break;
-        case Units::Ucs4LE:
-            unit = b(3) << 24 | b(2) << 16 | b(1) << 8 | b(0);
-            break;
-        case Units::Ucs4In2143:
-            unit = b(1) << 24 | b(0) << 16 | b(3) << 8 | b(2);
-            break;
-        default:
-            unit = b(2) << 24 | b(3) << 16 | b(0) << 8 | b(1);
-            break;
-        }
-        m_projected += unit < 0x80 ? static_cast<char>(unit) : kOther;
-    }
-    m_partial = std::string(bytes.substr(whole));
 }
 
 bool StartTagScanner::Count(char c)
@@ -208,7 +67,7 @@ bool StartTagScanner::Scan(const char* data, std::size_t size)
                 m_state = State::EndTag;
                 ++i;
             }
-            else if (i < size && data[i] != '!' && data[i] != '?' && data[i] != '\0')
+            else if (i < size && data[i] != '!' && data[i] != '?')
             {
                 m_tag.assign(1, '<');
                 m_state = State::StartTag;
@@ -264,13 +123,10 @@ bool StartTagScanner::Scan(const char* data, std::size_t size)
 
 bool StartTagScanner::ScanSlowly(const char* data, std::size_t size, std::size_t& i)
 {
-    // Markup other than text and short start tags, one character at a time; NUL characters are
-    // passed over, so that a document whose declaration switched to a wider encoding still reads.
+    // Markup other than text and short start tags, one character at a time.
     for (; i < size; ++i)
     {
         const char c = data[i];
-        if (c == 0)
-            continue;
         const char previous = m_previous;
         const char beforePrevious = m_beforePrevious;
         m_beforePrevious = previous;

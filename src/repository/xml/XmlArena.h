@@ -1,12 +1,9 @@
 #pragma once
 // Memory for the nodes and texts of one loaded document, taken in large blocks and given back all
-// at once. Allocation answers null when no memory is left; nothing here throws. One thread may
-// allocate while another gives back blocks before the current one: blocks given back are kept for
-// reuse, a few of them, so that a document read while it is parsed runs in the same memory.
+// at once. Allocation answers null when no memory is left; nothing here throws.
 
 #include <cstddef>
 #include <cstdint>
-#include <mutex>
 #include <new>
 #include <string_view>
 #include <vector>
@@ -43,24 +40,10 @@ public:
     // A terminated copy of the text, or null.
     const char* Copy(std::string_view text);
 
-    // The block that the next allocation goes to, or a later one.
-    std::size_t CurrentBlock() const { return m_blocks.empty() ? 0 : m_blocks.size() - 1; }
-    // Gives back every block before this one; what was allocated there must not be used again.
-    void ReleaseBefore(std::size_t block);
-
 private:
     void* AllocateInNewBlock(std::size_t size, std::size_t alignment);
 
-    struct Block
-    {
-        char* memory;
-        std::size_t bytes;
-    };
-
-    std::mutex m_blocksLock; // over the block lists; the current block is the allocating thread's
-    std::vector<Block> m_blocks;
-    std::vector<char*> m_spare; // given back, of the standard size, for reuse
-    std::size_t m_released = 0;
+    std::vector<char*> m_blocks;
     char* m_next = nullptr;
     std::size_t m_left = 0;
 };

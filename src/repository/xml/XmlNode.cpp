@@ -96,7 +96,7 @@ bool GetAttribute(const XmlNode* node, const char* name, std::wstring& value)
     return false;
 }
 
-const XmlMatrixRecord* FirstMatrixRecord(const XmlNode* node)
+const XmlRecord* FirstRecord(const XmlNode* node)
 {
     return node ? node->firstRecord : nullptr;
 }

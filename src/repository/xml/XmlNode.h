@@ -1,9 +1,11 @@
 #pragma once
-// Read access to the elements of a loaded catalogue (see XmlDocument). Names are full names, prefix
+// Read access to the elements of a loaded document (see XmlDocument). Names are full names, prefix
 // included, compared exactly. Every text leaves this layer as wide text.
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -19,32 +21,36 @@ struct XmlAttribute
     std::uint32_t length;
 };
 
-// A "matrix" element of a character's "AssetMatrix": the texts of the attributes its entry needs,
-// references resolved, kept as they stand. The reader makes numbers and id places of them, away
-// from the parse.
-struct XmlMatrixRecord
+// Elements that a document keeps as records of a few attributes rather than as nodes: a document
+// may hold very many of them, and a reader needs neither their other attributes nor their content.
+struct XmlRecordRule
 {
-    enum Field : std::uint8_t
-    {
-        XPOS,
-        YPOS,
-        ZPOS,
-        XROT,
-        YROT,
-        ZROT,
-        POSE_ID,
-        ASSET_ID,
-        FIELD_COUNT
-    };
-    static constexpr int VALUE_COUNT = POSE_ID;
-    const XmlMatrixRecord* next;
-    const char* texts[FIELD_COUNT]; // null when the field was not given
-    std::uint32_t lengths[FIELD_COUNT];
-    std::uint8_t present; // bit f: field f was given
-    bool assetIdFirst;    // "assetID" stands before "poseID" in the element
+    // The names of the elements from the document element down to the record's element, none of
+    // them with a prefix.
+    std::span<const char* const> path;
+    // The attributes kept, by name without a prefix; at most kMostFields.
+    std::span<const char* const> fields;
+    static constexpr std::size_t kMostFields = 32;
+};
 
-    bool Has(Field field) const { return (present >> field) & 1u; }
-    std::string_view Text(Field field) const { return std::string_view(texts[field], lengths[field]); }
+// One element that the rule made a record: the texts of the rule's fields (UTF-8, references
+// resolved), in one piece of memory right after the record, where a large document keeps many.
+struct XmlRecord
+{
+    const XmlRecord* next;
+    std::uint32_t given; // bit f: field f was given
+    std::uint32_t fieldCount;
+
+    bool Given(std::size_t field) const { return (given >> field) & 1u; }
+    // Empty when the field was not given.
+    std::string_view Text(std::size_t field) const
+    {
+        // Where each field's text ends, then the texts one after the other.
+        const auto* ends = reinterpret_cast<const std::uint32_t*>(this + 1);
+        const char* texts = reinterpret_cast<const char*>(ends + fieldCount);
+        const std::uint32_t begin = field == 0 ? 0 : ends[field - 1];
+        return std::string_view(texts + begin, ends[field] - begin);
+    }
 };
 
 // An element of a loaded document; it belongs to its XmlDocument and lives as long as that does.
@@ -54,15 +60,13 @@ struct XmlNode
     const char* prefix;
     const char* local;
     bool inNamespace;
-    // Where the element's memory begins in its document (XmlDocument::ReleaseBefore).
-    std::uint32_t block;
     const XmlNode* firstChild;
     const XmlNode* next;
     // Namespace declarations first, then the attributes in document order.
     const XmlAttribute* attributes;
     std::uint32_t attributeCount;
-    // The records of a character's "AssetMatrix", which holds no child nodes for them.
-    const XmlMatrixRecord* firstRecord;
+    // The child elements that were made records (XmlRecordRule), which are not among the children.
+    const XmlRecord* firstRecord;
 };
 
 namespace Xml
@@ -91,7 +95,7 @@ void ForEachAttribute(const XmlNode* node, const AttributeVisitor& visit);
 // The value of the attribute with this full name, references resolved. False when there is none.
 bool GetAttribute(const XmlNode* node, const char* name, std::wstring& value);
 
-// The records of a character's "AssetMatrix" section in document order; null for none.
-const XmlMatrixRecord* FirstMatrixRecord(const XmlNode* node);
+// The records among an element's children in document order; null for none.
+const XmlRecord* FirstRecord(const XmlNode* node);
 } // namespace Xml
 } // namespace ZANRET

@@ -19,8 +19,7 @@ namespace
 thread_local XmlParseGuard* t_guard = nullptr;
 } // namespace
 
-XmlParseGuard::XmlParseGuard(xmlSAXHandler& handler, bool bytesScanned)
-    : m_bytesScanned(bytesScanned), m_outer(t_guard)
+XmlParseGuard::XmlParseGuard(xmlSAXHandler& handler) : m_outer(t_guard)
 {
     handler.attributeDecl = &AttributeDecl;
     handler.getEntity = &GetEntity;
@@ -32,12 +31,10 @@ XmlParseGuard::~XmlParseGuard()
     t_guard = m_outer;
 }
 
-bool XmlParseGuard::Scan(const char* data, std::size_t size)
+bool XmlParseGuard::Feed(xmlParserCtxtPtr context, const char* data, std::size_t size, bool terminate)
 {
-    if (m_refused)
+    if (m_refused || size > static_cast<std::size_t>(INT_MAX))
         return false;
-    if (m_bytesScanned)
-        return true;
     try
     {
         m_refused = !m_scanner.Feed(data, size);
@@ -46,12 +43,7 @@ bool XmlParseGuard::Scan(const char* data, std::size_t size)
     {
         m_refused = true;
     }
-    return !m_refused;
-}
-
-bool XmlParseGuard::Feed(xmlParserCtxtPtr context, const char* data, std::size_t size, bool terminate)
-{
-    if (size > static_cast<std::size_t>(INT_MAX) || !Scan(data, size))
+    if (m_refused)
         return false;
     xmlParseChunk(context, data, static_cast<int>(size), terminate ? 1 : 0);
     return !m_refused && context->wellFormed && context->instate != XML_PARSER_EOF;

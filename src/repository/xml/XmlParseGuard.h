@@ -1,6 +1,6 @@
 #pragma once
-// Keeps one libxml2 parse within the attribute limit (XmlLimits): the raw bytes of the document go
-// through a StartTagScanner before the parser gets them, and the parser's own declarations of
+// Keeps one libxml2 parse within the attribute limit (XmlLimits): the UTF-8 text of the document
+// goes through a StartTagScanner before the parser gets it, and the parser's own declarations of
 // attribute defaults and its entities are checked as the parser takes them. A guard serves one
 // parse on the calling thread.
 
@@ -18,18 +18,14 @@ class XmlParseGuard
 {
 public:
     // Routes the handler's attribute declarations and entity lookups through this guard while it
-    // lives. The handler must outlive the parse. Bytes that a StartTagScanner has passed already
-    // are not scanned again.
-    explicit XmlParseGuard(xmlSAXHandler& handler, bool bytesScanned = false);
+    // lives. The handler must outlive the parse.
+    explicit XmlParseGuard(xmlSAXHandler& handler);
     ~XmlParseGuard();
     XmlParseGuard(const XmlParseGuard&) = delete;
     XmlParseGuard& operator=(const XmlParseGuard&) = delete;
 
-    // Passes the bytes through the scanner only: for the first bytes, which the parser gets when it
-    // is made. False when they break the limit.
-    bool Scan(const char* data, std::size_t size);
-    // Feeds the bytes to the parser after the scanner; false when they break the limit or the
-    // parser has stopped. terminate ends the document.
+    // Feeds the text to the parser after the scanner; false when it breaks the limit or the parser
+    // has stopped. terminate ends the document.
     bool Feed(xmlParserCtxtPtr context, const char* data, std::size_t size, bool terminate);
     // True once anything broke the limit; the document is then malformed, whatever the parser says.
     bool Refused() const { return m_refused; }
@@ -44,7 +40,6 @@ private:
     std::map<std::string, std::uint32_t> m_defaults;
     std::set<const void*> m_checkedEntities;
     bool m_refused = false;
-    bool m_bytesScanned;
     XmlParseGuard* m_outer = nullptr;
 };
 } // namespace ZANRET

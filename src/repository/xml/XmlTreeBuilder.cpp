@@ -1,11 +1,10 @@
 #include "repository/xml/XmlTreeBuilder.h"
 
 #include "repository/xml/XmlEntityText.h"
-#include "win32/stdlib.h"
 
 #include <libxml/SAX2.h>
 
-#include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 
@@ -35,11 +34,17 @@ const xmlSAXHandler& TreeHandler()
     return handler;
 }
 
-// Values are short: a plain loop beats a call. Most have no reference, and the value then stays in
-// registers.
-bool HasReference(std::string_view value)
+// Copies the value and tells whether it holds a reference. Values are short and most hold none: one
+// loop that does both beats a scan and a call for each.
+bool CopyFindingReference(std::string_view value, char* out)
 {
-    return std::find(value.begin(), value.end(), '&') != value.end();
+    bool reference = false;
+    for (std::size_t i = 0; i < value.size(); ++i)
+    {
+        out[i] = value[i];
+        reference |= value[i] == '&';
+    }
+    return reference;
 }
 
 const char* Text(const xmlChar* text)
@@ -48,8 +53,8 @@ const char* Text(const xmlChar* text)
 }
 } // namespace
 
-XmlTreeBuilder::XmlTreeBuilder(XmlArena& head, XmlArena& body, std::size_t documentSize)
-    : m_head(head), m_arena(body), m_entityBudget(EntityTextBudget(documentSize))
+XmlTreeBuilder::XmlTreeBuilder(XmlArena& arena, std::size_t documentSize, const XmlRecordRule* records)
+    : m_arena(arena), m_rule(records), m_entityBudget(EntityTextBudget(documentSize))
 {
 }
 
@@ -66,21 +71,31 @@ void XmlTreeBuilder::Install(xmlSAXHandler& handler)
     handler.reference = &Reference;
 }
 
-void XmlTreeBuilder::Attach(xmlParserCtxtPtr context, XmlParseProgress* progress)
+void XmlTreeBuilder::Attach(xmlParserCtxtPtr context)
 {
     m_context = context;
-    m_progress = progress;
     context->_private = this;
-    // Names come from the parser's dictionary, so one pointer comparison tells them apart.
-    static const char* const names[NAME_COUNT] = {"zanret", "character", "AssetMatrix", "matrix"};
-    static const char* const fieldNames[XmlMatrixRecord::FIELD_COUNT] = {"xpos", "ypos", "zpos",   "xrot",
-                                                                         "yrot", "zrot", "poseID", "assetID"};
-    for (int i = 0; i < NAME_COUNT; ++i)
-        m_names[i] = xmlDictLookup(context->dict, reinterpret_cast<const xmlChar*>(names[i]), -1);
-    for (int i = 0; i < XmlMatrixRecord::FIELD_COUNT; ++i)
-        m_fieldNames[i] = xmlDictLookup(context->dict, reinterpret_cast<const xmlChar*>(fieldNames[i]), -1);
+    // A record needs an element above it to hold it.
+    if (!m_rule || m_rule->path.size() < 2)
+        return;
+    if (m_rule->fields.size() > XmlRecordRule::kMostFields)
+        return Fail();
+    const auto lookUp = [context](const char* name)
+    { return xmlDictLookup(context->dict, reinterpret_cast<const xmlChar*>(name), -1); };
+    try
+    {
+        for (const char* name : m_rule->path)
+            m_pathNames.push_back(lookUp(name));
+        for (const char* name : m_rule->fields)
+            m_fieldNames.push_back(lookUp(name));
+        m_resolvedFields.resize(m_fieldNames.size());
+    }
+    catch (const std::bad_alloc&)
+    {
+        return Fail();
+    }
     // Without its names the tree could not tell records apart.
-    for (const xmlChar* name : m_names)
+    for (const xmlChar* name : m_pathNames)
         m_failed = m_failed || !name;
     for (const xmlChar* name : m_fieldNames)
         m_failed = m_failed || !name;
@@ -135,13 +150,11 @@ void XmlTreeBuilder::Start(const xmlChar* local, const xmlChar* prefix, const xm
         m_skipped = 1;
         return;
     }
-    XmlArena& arena = m_open.empty() ? m_head : m_arena;
-    const std::size_t block = m_arena.CurrentBlock();
+    XmlArena& arena = m_arena;
     auto* node = arena.New<XmlNode>();
     auto* list = arena.New<XmlAttribute>(static_cast<std::size_t>(namespaceCount + attributeCount));
     if (!node || !list)
         return Fail();
-    node->block = static_cast<std::uint32_t>(block);
     node->prefix = Text(prefix);
     node->local = Text(local);
     node->inNamespace = uri != nullptr;
@@ -185,81 +198,97 @@ void XmlTreeBuilder::Start(const xmlChar* local, const xmlChar* prefix, const xm
     {
         return Fail();
     }
-    // Records go to the section that stands third in the path.
-    if (m_open.size() == 3)
+    // An element that may hold records starts a list of its own.
+    if (m_open.size() + 1 == m_pathNames.size())
         m_lastRecord = nullptr;
-    if (m_open.size() == 1 && m_progress)
-        m_progress->RootStarted(node);
 }
 
 bool XmlTreeBuilder::IsRecordPath(const xmlChar* local, const xmlChar* prefix) const
 {
-    const auto is = [this](const XmlNode* node, Name name)
-    { return !node->prefix && node->local == Text(m_names[name]); };
-    return m_open.size() == 3 && !prefix && local == m_names[MATRIX] && is(m_open[2], ASSET_MATRIX) &&
-           is(m_open[1], CHARACTER) && is(m_open[0], ZANRET_ROOT);
+    if (m_pathNames.empty() || m_open.size() + 1 != m_pathNames.size() || prefix ||
+        local != m_pathNames.back())
+        return false;
+    for (std::size_t i = 0; i < m_open.size(); ++i)
+    {
+        if (m_open[i]->prefix || m_open[i]->local != Text(m_pathNames[i]))
+            return false;
+    }
+    return true;
 }
 
-inline int XmlTreeBuilder::FieldOf(const xmlChar* name) const
+std::size_t XmlTreeBuilder::FieldOf(const xmlChar* name) const
 {
-    int field = 0;
-    while (field < XmlMatrixRecord::FIELD_COUNT && name != m_fieldNames[field])
+    std::size_t field = 0;
+    while (field < m_fieldNames.size() && name != m_fieldNames[field])
         ++field;
     return field;
 }
 
 void XmlTreeBuilder::AddRecord(int attributeCount, const xmlChar** attributes)
 {
-    using Field = XmlMatrixRecord::Field;
-    // The values are short: one block for all of them, copied byte by byte while looking for
-    // references, beats a call per value.
-    std::size_t room = 0;
-    for (int i = 0; i < attributeCount; ++i)
-        room += static_cast<std::size_t>(attributes[5 * i + 4] - attributes[5 * i + 3]);
-    auto* record = m_arena.New<XmlMatrixRecord>();
-    auto* out = record ? static_cast<char*>(m_arena.Allocate(room + 1, 1)) : nullptr;
-    if (!out)
-        return Fail();
+    const std::size_t fieldCount = m_fieldNames.size();
+    std::string_view values[XmlRecordRule::kMostFields];
+    std::uint32_t given = 0;
     for (int i = 0; i < attributeCount; ++i)
     {
         const xmlChar* const* attribute = attributes + 5 * i;
-        if (attribute[1])
+        const std::size_t field = attribute[1] ? fieldCount : FieldOf(attribute[0]);
+        if (field == fieldCount)
             continue;
-        const int field = FieldOf(attribute[0]);
-        if (field == XmlMatrixRecord::FIELD_COUNT)
-            continue;
-        const auto* value = Text(attribute[3]);
-        const auto length = static_cast<std::size_t>(attribute[4] - attribute[3]);
-        bool reference = false;
-        for (std::size_t k = 0; k < length; ++k)
-        {
-            out[k] = value[k];
-            reference |= value[k] == '&';
-        }
-        record->texts[field] = out;
-        record->lengths[field] = static_cast<std::uint32_t>(length);
-        out += length;
-        if (reference)
-        {
-            std::string& resolved = m_scratch;
-            const char* copy = ResolveReferences(std::string_view(value, length), resolved)
-                                   ? m_arena.Copy(resolved)
-                                   : nullptr;
-            if (!copy || resolved.size() > UINT32_MAX)
-                return Fail();
-            record->texts[field] = copy;
-            record->lengths[field] = static_cast<std::uint32_t>(resolved.size());
-        }
-        record->present |= static_cast<std::uint8_t>(1u << field);
-        record->assetIdFirst =
-            record->assetIdFirst || (field == Field::ASSET_ID && !record->Has(Field::POSE_ID));
+        values[field] =
+            std::string_view(Text(attribute[3]), static_cast<std::size_t>(attribute[4] - attribute[3]));
+        given |= 1u << field;
     }
-    XmlNode* section = m_open[2];
+    bool references = false;
+    XmlRecord* record = NewRecord(values, given, references);
+    if (record && references)
+    {
+        // Rare: the texts are written again with their references resolved, and the first copy stays
+        // unused in the arena.
+        for (std::size_t field = 0; field < fieldCount; ++field)
+        {
+            std::string& resolved = m_resolvedFields[field];
+            if (!ResolveReferences(values[field], resolved))
+                return Fail();
+            values[field] = resolved;
+        }
+        record = NewRecord(values, given, references);
+    }
+    if (!record)
+        return Fail();
+    XmlNode* holder = m_open.back();
     if (m_lastRecord)
         m_lastRecord->next = record;
     else
-        section->firstRecord = record;
+        holder->firstRecord = record;
     m_lastRecord = record;
+}
+
+XmlRecord* XmlTreeBuilder::NewRecord(const std::string_view* values, std::uint32_t given, bool& references)
+{
+    // The record and its texts in one allocation.
+    const std::size_t fieldCount = m_fieldNames.size();
+    std::size_t textBytes = 0;
+    for (std::size_t field = 0; field < fieldCount; ++field)
+        textBytes += values[field].size();
+    if (textBytes > UINT32_MAX)
+        return nullptr;
+    auto* memory = static_cast<char*>(m_arena.Allocate(
+        sizeof(XmlRecord) + fieldCount * sizeof(std::uint32_t) + textBytes, alignof(XmlRecord)));
+    if (!memory)
+        return nullptr;
+    auto* record = new (memory) XmlRecord{nullptr, given, static_cast<std::uint32_t>(fieldCount)};
+    auto* ends = reinterpret_cast<std::uint32_t*>(record + 1);
+    char* texts = reinterpret_cast<char*>(ends + fieldCount);
+    std::uint32_t end = 0;
+    references = false;
+    for (std::size_t field = 0; field < fieldCount; ++field)
+    {
+        references |= CopyFindingReference(values[field], texts + end);
+        end += static_cast<std::uint32_t>(values[field].size());
+        ends[field] = end;
+    }
+    return record;
 }
 
 bool XmlTreeBuilder::ResolveReferences(std::string_view value, std::string& resolved)
@@ -279,14 +308,22 @@ const char* XmlTreeBuilder::Value(XmlArena& arena, const xmlChar* begin, const x
                                   std::uint32_t& length)
 {
     std::string_view value(Text(begin), static_cast<std::size_t>(end - begin));
-    if (HasReference(value))
+    auto* copy = static_cast<char*>(arena.Allocate(value.size() + 1, 1));
+    if (copy && CopyFindingReference(value, copy))
     {
+        // Rare: the value is written again with its references resolved.
         if (!ResolveReferences(value, m_scratch))
             return nullptr;
         value = m_scratch;
+        copy = static_cast<char*>(arena.Allocate(value.size() + 1, 1));
+        if (copy)
+            std::memcpy(copy, value.data(), value.size());
     }
+    if (!copy || value.size() > UINT32_MAX)
+        return nullptr;
+    copy[value.size()] = '\0';
     length = static_cast<std::uint32_t>(value.size());
-    return arena.Copy(value);
+    return copy;
 }
 
 void XmlTreeBuilder::EndElement(void* context, const xmlChar* local, const xmlChar* prefix,
@@ -304,8 +341,6 @@ void XmlTreeBuilder::EndElement(void* context, const xmlChar* local, const xmlCh
     }
     builder->m_open.pop_back();
     builder->m_lastChild.pop_back();
-    if (builder->m_open.size() == 1 && builder->m_progress)
-        builder->m_progress->RootChildDone();
 }
 
 void XmlTreeBuilder::Characters(void* context, const xmlChar* text, int length)

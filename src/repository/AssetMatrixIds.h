@@ -1,7 +1,7 @@
 #pragma once
-// The pose and asset ids of one "AssetMatrix" section while its records are read: a section holds
-// hundreds of records over a few dozen ids, so each text gets a place once and is found again by
-// its hash. The texts are not copied; they must outlive this.
+// The pose and asset ids of one asset-matrix section while the reader takes its records: a section
+// holds hundreds of records over a few dozen ids, so each text gets a place once and is found again
+// by its hash. The texts are not copied; they must outlive this.
 
 #include <cstdint>
 #include <string_view>
@@ -9,7 +9,7 @@
 
 namespace ZANRET
 {
-class XmlMatrixIds
+class AssetMatrixIds
 {
 public:
     // The place of the text among the section's ids, added on first use.

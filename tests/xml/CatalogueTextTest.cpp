@@ -1,6 +1,6 @@
-// What reading the catalogue as a stream could get wrong, compared with a reader that loads the
-// whole document first: nothing before the last byte is taken over, and the tree the reader walks
-// holds exactly what a document tree would.
+// What reading the catalogue's text in pieces into a compact tree could get wrong: a fault at the
+// last byte still adds nothing, a piece boundary splits no character or tag, and the tree the reader
+// walks holds exactly what a document tree would.
 
 #include "CatalogueFixture.h"
 
@@ -13,7 +13,7 @@ using namespace ZANRET;
 
 namespace
 {
-class StreamReader : public CatalogueFixture
+class CatalogueText : public CatalogueFixture
 {
 protected:
     std::vector<std::wstring> Texts() const
@@ -26,7 +26,7 @@ protected:
 };
 } // namespace
 
-TEST_F(StreamReader, AMalformedLastByteAddsNothingAndSaysNothingElse)
+TEST_F(CatalogueText, AMalformedLastByteAddsNothingAndSaysNothingElse)
 {
     std::string catalogue = TestCatalogue::Full();
     catalogue.back() = '\xFF';
@@ -44,9 +44,9 @@ TEST_F(StreamReader, AMalformedLastByteAddsNothingAndSaysNothingElse)
     EXPECT_EQ(Data2::GetCharacterCount(), 2);
 }
 
-TEST_F(StreamReader, ALargeCatalogueBrokenAtItsEndLeavesTheStoreAsItWas)
+TEST_F(CatalogueText, ALargeCatalogueBrokenAtItsEndLeavesTheStoreAsItWas)
 {
-    // Large enough that characters are read before the parser reaches the fault.
+    // Large enough to take many pieces, and read on top of what the store holds.
     std::string catalogue = "<zanret>\n";
     for (int i = 0; i < 12000; ++i)
         catalogue += "  <character id=\"c" + std::to_string(i) +
@@ -75,7 +75,7 @@ TEST_F(StreamReader, ALargeCatalogueBrokenAtItsEndLeavesTheStoreAsItWas)
     EXPECT_EQ(Data2::NextUnique(), lastUnique + 10);
 }
 
-TEST_F(StreamReader, AttributesNamespacesTextAndEntitiesAsADocumentTreeHoldsThem)
+TEST_F(CatalogueText, AttributesNamespacesTextAndEntitiesAsADocumentTreeHoldsThem)
 {
     ASSERT_TRUE(Parse(
         "<!DOCTYPE zanret [<!ENTITY shop 'https://shop/?a=1&amp;b=2'><!ENTITY url '&shop;&#38;#38;x'>"
@@ -105,7 +105,7 @@ TEST_F(StreamReader, AttributesNamespacesTextAndEntitiesAsADocumentTreeHoldsThem
     EXPECT_EQ(Data2::GetUnique(anna->GetPose(L"p")->GetChild(0)), 1040);
 }
 
-TEST_F(StreamReader, MatrixRecordsInRepeatedSectionsWithTheirMessagesInOrder)
+TEST_F(CatalogueText, MatrixRecordsInRepeatedSectionsWithTheirMessagesInOrder)
 {
     ASSERT_TRUE(
         Parse("<!DOCTYPE zanret [<!ENTITY half '0.5'>]><zanret>"
@@ -142,7 +142,7 @@ TEST_F(StreamReader, MatrixRecordsInRepeatedSectionsWithTheirMessagesInOrder)
     EXPECT_EQ(std::vector<std::wstring>(texts.begin() + 4, texts.begin() + 4 + expected.size()), expected);
 }
 
-TEST_F(StreamReader, EncodingsAndTagsAcrossThePiecesOfALargeFile)
+TEST_F(CatalogueText, EncodingsAndTagsAcrossThePiecesOfALargeFile)
 {
     // A UTF-16 catalogue larger than the pieces it is read in, with a start tag across two of them.
     std::u16string text =

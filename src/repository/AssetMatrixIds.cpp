@@ -1,4 +1,4 @@
-#include "repository/xml/XmlMatrixIds.h"
+#include "repository/AssetMatrixIds.h"
 
 namespace ZANRET
 {
@@ -13,7 +13,7 @@ std::uint32_t Hash(std::string_view text)
 }
 } // namespace
 
-void XmlMatrixIds::Grow()
+void AssetMatrixIds::Grow()
 {
     std::vector<std::uint32_t> slots(m_slots.empty() ? 64 : 2 * m_slots.size(), 0u);
     const std::size_t mask = slots.size() - 1;
@@ -27,7 +27,7 @@ void XmlMatrixIds::Grow()
     m_slots.swap(slots);
 }
 
-std::uint32_t XmlMatrixIds::Place(std::string_view text)
+std::uint32_t AssetMatrixIds::Place(std::string_view text)
 {
     // At most half the slots are taken, so that a search ends soon.
     if (2 * (m_ids.size() + 1) > m_slots.size())
