@@ -6,7 +6,6 @@
 
 #include "repository/xml/XmlLimits.h"
 
-#include <iconv.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -79,7 +78,7 @@ TEST_F(HostileCatalogue, OnlyRegularFilesWithinTheLimitAreRead)
 
     // A sparse file one byte over the limit costs no disk and is refused before it is read.
     repository.WriteFile("zanret.xml", TestCatalogue::Full());
-    ASSERT_EQ(truncate(catalogue.c_str(), static_cast<off_t>(XmlLimits::kMaxCatalogueBytes + 1)), 0);
+    ASSERT_EQ(truncate(catalogue.c_str(), static_cast<off_t>(XmlLimits::kMaxDocumentBytes + 1)), 0);
     ExpectRefused("over the limit");
 }
 
@@ -120,24 +119,6 @@ TEST_F(HostileCatalogue, ElementsWithAbsurdlyManyAttributesAreMalformed)
 
 namespace
 {
-// The UTF-8 text in another encoding, by the C library's converters; empty when it has none.
-std::string Encoded(const std::string& utf8, const char* encoding)
-{
-    iconv_t converter = iconv_open(encoding, "UTF-8");
-    if (converter == reinterpret_cast<iconv_t>(-1))
-        return {};
-    std::string out(4 * utf8.size() + 16, '\0');
-    char* in = const_cast<char*>(utf8.data());
-    std::size_t inLeft = utf8.size();
-    char* next = out.data();
-    std::size_t outLeft = out.size();
-    const bool done = iconv(converter, &in, &inLeft, &next, &outLeft) != static_cast<std::size_t>(-1) &&
-                      iconv(converter, nullptr, nullptr, &next, &outLeft) != static_cast<std::size_t>(-1);
-    iconv_close(converter);
-    out.resize(done ? out.size() - outLeft : 0);
-    return out;
-}
-
 // What the code writes to standard error while it runs.
 template <typename Code> std::string StandardErrorOf(Code code)
 {
@@ -161,8 +142,10 @@ template <typename Code> std::string StandardErrorOf(Code code)
 TEST_F(HostileCatalogue, EveryEncodingGetsTheAttributeLimitAndAnUnreadableByteIsMalformed)
 {
     const int limit = static_cast<int>(XmlLimits::kMaxAttributesPerElement);
-    const auto declared = [](const char* encoding, const std::string& body) {
-        return std::string("<?xml version=\"1.0\" encoding=\"") + encoding + "\"?>" + Encoded(body, encoding);
+    const auto declared = [](const char* encoding, const std::string& body)
+    {
+        return std::string("<?xml version=\"1.0\" encoding=\"") + encoding + "\"?>" +
+               TestCatalogue::Encoded(body, encoding);
     };
     // In UTF-7 the converter writes '=', '"' and '<' as base64: no byte of the tags shows them.
     const std::string utf7 =

@@ -3,6 +3,8 @@
 
 #include "TempFolder.h"
 
+#include <iconv.h>
+
 #include <string>
 
 namespace TestCatalogue
@@ -81,6 +83,24 @@ inline void WriteFolders(const TempFolder& repository)
     repository.WriteFile("anna/previews/preview_autumn.png", "png");
     repository.MakeFolder("anna/summer");
     repository.MakeFolder("global_assets/glasses");
+}
+
+// The UTF-8 text in another encoding, by the C library's converters; empty when it has none.
+inline std::string Encoded(const std::string& utf8, const char* encoding)
+{
+    iconv_t converter = iconv_open(encoding, "UTF-8");
+    if (converter == reinterpret_cast<iconv_t>(-1))
+        return {};
+    std::string out(4 * utf8.size() + 16, '\0');
+    char* in = const_cast<char*>(utf8.data());
+    std::size_t inLeft = utf8.size();
+    char* next = out.data();
+    std::size_t outLeft = out.size();
+    const bool done = iconv(converter, &in, &inLeft, &next, &outLeft) != static_cast<std::size_t>(-1) &&
+                      iconv(converter, nullptr, nullptr, &next, &outLeft) != static_cast<std::size_t>(-1);
+    iconv_close(converter);
+    out.resize(done ? out.size() - outLeft : 0);
+    return out;
 }
 
 // The text in UTF-16 with its byte-order mark.

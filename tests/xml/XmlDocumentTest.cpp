@@ -66,6 +66,18 @@ TEST(XmlDocument, EncodingsFromMarkOrDeclaration)
     EXPECT_EQ(NameAttribute("<zanret name=\"Zo\xEB\"/>"), L"<malformed>");
     EXPECT_EQ(NameAttribute("<?xml version=\"1.0\" encoding=\"no-such-encoding\"?><zanret name=\"a\"/>"),
               L"<malformed>");
+    // UTF-16 without its mark and UCS-4 by their first bytes, EBCDIC by its declaration; UCS-4 in an
+    // unusual byte order has no converter.
+    const std::string text = "<zanret name=\"Zo\xC3\xAB\"/>";
+    EXPECT_EQ(NameAttribute(
+                  TestCatalogue::Encoded("<?xml version=\"1.0\" encoding=\"UTF-16\"?>" + text, "UTF-16LE")),
+              L"Zo\u00EB");
+    EXPECT_EQ(NameAttribute(TestCatalogue::Encoded(text, "UCS-4LE")), L"Zo\u00EB");
+    EXPECT_EQ(NameAttribute(TestCatalogue::Encoded(text, "UCS-4BE")), L"Zo\u00EB");
+    EXPECT_EQ(
+        NameAttribute(TestCatalogue::Encoded("<?xml version=\"1.0\" encoding=\"IBM037\"?>" + text, "IBM037")),
+        L"Zo\u00EB");
+    EXPECT_EQ(NameAttribute(std::string("\0\0<\0\0\0z\0", 8)), L"<malformed>");
 }
 
 TEST(XmlDocument, ReferencesAreResolvedAndValuesKeptAsTheyStand)

@@ -60,7 +60,7 @@ bool StartTagScanner::Scan(const char* data, std::size_t size)
                 return true;
             i = static_cast<std::size_t>(static_cast<const char*>(less) - data) + 1;
             m_inSubset = false;
-            // Start and end tags, by far the most of a catalogue, without a round through the
+            // Start and end tags, by far the most of a document, without a round through the
             // slow loop.
             if (i < size && data[i] == '/')
             {

@@ -1,5 +1,5 @@
 #pragma once
-// The attributes of a catalogue element as data fields under their full names, in the order
+// The attributes of an element as data fields under their full names, in the order
 // ForEachAttribute visits them: all their wide texts converted into one piece of memory, on the
 // stack unless the element is unusually large.
 

@@ -93,7 +93,7 @@ bool XmlDocument::LoadFile(const wchar_t* path, const XmlRecordRule* records)
         const QuietLibxml2 quiet;
         XmlUtf8File file;
         auto tree = std::make_unique<Tree>();
-        if (file.Open(path, XmlLimits::kMaxCatalogueBytes) && Parse(file, *tree, records))
+        if (file.Open(path, XmlLimits::kMaxDocumentBytes) && Parse(file, *tree, records))
             m_tree = std::move(tree);
     }
     catch (const std::bad_alloc&)
@@ -145,7 +145,7 @@ bool XmlDocument::Parse(XmlUtf8File& file, Tree& tree, const XmlRecordRule* reco
     const bool whole = parsing && !file.Failed();
     if (whole)
         guard.Feed(context, nullptr, 0, true);
-    // Undeclared prefixes only clear nsWellFormed in libxml2; the catalogue treats them as malformed.
+    // Undeclared prefixes only clear nsWellFormed in libxml2; here they make the document malformed.
     const bool wellFormed = whole && !guard.Refused() && !builder.Failed() && builder.Root() &&
                             context->wellFormed && context->nsWellFormed;
     if (wellFormed)

@@ -23,7 +23,7 @@ public:
 
     // Reads and parses the file in bounded pieces, in the encoding that XML gives it. The elements
     // that the rule names, if one is given, become records (XmlRecordRule). False when the file
-    // cannot be read (no regular file, or larger than the catalogue limit), the document is not
+    // cannot be read (no regular file, or larger than the document limit), the document is not
     // well-formed or breaks a limit, or there is no memory for it; the document is then empty. A
     // previous document is released first, and nothing it handed out may be used any more.
     bool LoadFile(const wchar_t* path, const XmlRecordRule* records = nullptr);

@@ -34,17 +34,10 @@ const xmlSAXHandler& TreeHandler()
     return handler;
 }
 
-// Copies the value and tells whether it holds a reference. Values are short and most hold none: one
-// loop that does both beats a scan and a call for each.
-bool CopyFindingReference(std::string_view value, char* out)
+// Whether copied text holds a reference. Most hold none; the copy is then kept as it is.
+bool HasReference(const char* text, std::size_t size)
 {
-    bool reference = false;
-    for (std::size_t i = 0; i < value.size(); ++i)
-    {
-        out[i] = value[i];
-        reference |= value[i] == '&';
-    }
-    return reference;
+    return std::memchr(text, '&', size) != nullptr;
 }
 
 const char* Text(const xmlChar* text)
@@ -216,12 +209,17 @@ bool XmlTreeBuilder::IsRecordPath(const xmlChar* local, const xmlChar* prefix) c
     return true;
 }
 
-std::size_t XmlTreeBuilder::FieldOf(const xmlChar* name) const
+std::size_t XmlTreeBuilder::FieldOf(const xmlChar* name, std::size_t from) const
 {
-    std::size_t field = 0;
-    while (field < m_fieldNames.size() && name != m_fieldNames[field])
-        ++field;
-    return field;
+    // Attributes mostly stand in the order of the fields: the search starts after the last one found.
+    const std::size_t count = m_fieldNames.size();
+    for (std::size_t i = 0; i < count; ++i)
+    {
+        const std::size_t field = from + i < count ? from + i : from + i - count;
+        if (name == m_fieldNames[field])
+            return field;
+    }
+    return count;
 }
 
 void XmlTreeBuilder::AddRecord(int attributeCount, const xmlChar** attributes)
@@ -229,12 +227,16 @@ void XmlTreeBuilder::AddRecord(int attributeCount, const xmlChar** attributes)
     const std::size_t fieldCount = m_fieldNames.size();
     std::string_view values[XmlRecordRule::kMostFields];
     std::uint32_t given = 0;
+    std::size_t next = 0;
     for (int i = 0; i < attributeCount; ++i)
     {
         const xmlChar* const* attribute = attributes + 5 * i;
-        const std::size_t field = attribute[1] ? fieldCount : FieldOf(attribute[0]);
+        const std::size_t field = attribute[1]                         ? fieldCount
+                                  : attribute[0] == m_fieldNames[next] ? next
+                                                                       : FieldOf(attribute[0], next);
         if (field == fieldCount)
             continue;
+        next = field + 1 < fieldCount ? field + 1 : 0;
         values[field] =
             std::string_view(Text(attribute[3]), static_cast<std::size_t>(attribute[4] - attribute[3]));
         given |= 1u << field;
@@ -281,13 +283,13 @@ XmlRecord* XmlTreeBuilder::NewRecord(const std::string_view* values, std::uint32
     auto* ends = reinterpret_cast<std::uint32_t*>(record + 1);
     char* texts = reinterpret_cast<char*>(ends + fieldCount);
     std::uint32_t end = 0;
-    references = false;
     for (std::size_t field = 0; field < fieldCount; ++field)
     {
-        references |= CopyFindingReference(values[field], texts + end);
+        std::memcpy(texts + end, values[field].data(), values[field].size());
         end += static_cast<std::uint32_t>(values[field].size());
         ends[field] = end;
     }
+    references = HasReference(texts, end);
     return record;
 }
 
@@ -309,7 +311,9 @@ const char* XmlTreeBuilder::Value(XmlArena& arena, const xmlChar* begin, const x
 {
     std::string_view value(Text(begin), static_cast<std::size_t>(end - begin));
     auto* copy = static_cast<char*>(arena.Allocate(value.size() + 1, 1));
-    if (copy && CopyFindingReference(value, copy))
+    if (copy)
+        std::memcpy(copy, value.data(), value.size());
+    if (copy && HasReference(copy, value.size()))
     {
         // Rare: the value is written again with its references resolved.
         if (!ResolveReferences(value, m_scratch))

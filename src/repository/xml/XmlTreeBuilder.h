@@ -53,8 +53,9 @@ private:
     // A record with the fields' texts (given in the rule's order); references tells whether any
     // text holds one. Null when there is no memory.
     XmlRecord* NewRecord(const std::string_view* values, std::uint32_t given, bool& references);
-    // The field of a record that the attribute name gives; the field count for none.
-    std::size_t FieldOf(const xmlChar* name) const;
+    // The field of a record that the attribute name gives, searched from the given one on; the
+    // field count for none.
+    std::size_t FieldOf(const xmlChar* name, std::size_t from) const;
     // The attribute's value with its references resolved; false on failure.
     bool ResolveReferences(std::string_view value, std::string& resolved);
     // The attribute's value with references resolved, copied into the arena; null on failure.

@@ -173,9 +173,15 @@ bool XmlUtf8File::Start(std::string_view& head)
             return false;
         m_handler = xmlFindCharEncodingHandler(declared->c_str());
         break;
-    default:
-        m_handler = xmlGetCharEncodingHandler(detected);
+    case XML_CHAR_ENCODING_UCS4LE:
+        m_handler = xmlFindCharEncodingHandler("UCS-4LE");
         break;
+    case XML_CHAR_ENCODING_UCS4BE:
+        m_handler = xmlFindCharEncodingHandler("UCS-4BE");
+        break;
+    default:
+        // UCS-4 in the unusual byte orders has no converter.
+        return false;
     }
     if (!m_handler)
         return false;
