@@ -263,17 +263,22 @@ TEST_F(PicturesTest, TheLeastRecentlyUsedPicturesGiveWayBeyondTheBound)
 {
     OpenOnSmallRepository();
     MainWindowPictures::Clear();
-    // 64 MiB each once decoded: four fit in the bound, a fifth pushes the oldest out.
-    QImage large(4096, 4096, QImage::Format_ARGB32);
-    large.fill(Qt::darkGreen);
-    ASSERT_TRUE(large.save(QString::fromStdString((m_small.Path() / "large.png").string())));
     std::vector<std::wstring> paths;
     for (int i = 0; i < 5; ++i)
     {
-        const std::string name = "large" + std::to_string(i) + ".png";
-        std::filesystem::copy_file(m_small.Path() / "large.png", m_small.Path() / name);
+        const std::string name = "small" + std::to_string(i) + ".png";
+        WritePicture(name, QSize(16, 16), Qt::darkGreen);
         paths.push_back(m_small.WidePath() + QString::fromStdString(name).toStdWString());
     }
+    // Four fit in the bound, a fifth pushes the oldest out.
+    const qsizetype decodedSize =
+        QImage(QString::fromStdString((m_small.Path() / "small0.png").string())).sizeInBytes();
+    ASSERT_GT(decodedSize, 0);
+    MainWindowPictures::SetKeptBytes(4 * decodedSize);
+    struct DefaultBoundAfter
+    {
+        ~DefaultBoundAfter() { MainWindowPictures::SetKeptBytes(MainWindowPictures::kDefaultKeptBytes); }
+    } restore;
     for (int i = 0; i < 4; ++i)
     {
         ASSERT_FALSE(MainWindowPictures::Get(paths[i]).isNull());
@@ -288,6 +293,19 @@ TEST_F(PicturesTest, TheLeastRecentlyUsedPicturesGiveWayBeyondTheBound)
     EXPECT_EQ(MainWindowPictures::DecodeCount(), decoded);
     MainWindowPictures::Get(paths[1]);
     EXPECT_EQ(MainWindowPictures::DecodeCount(), decoded + 1);
+
+    // A lower bound lets the least recently used go at once; the newest stays even when it alone
+    // is beyond the bound.
+    MainWindowPictures::SetKeptBytes(2 * decodedSize);
+    EXPECT_EQ(MainWindowPictures::KeptCount(), 2u);
+    MainWindowPictures::Get(paths[4]);
+    MainWindowPictures::Get(paths[1]);
+    EXPECT_EQ(MainWindowPictures::DecodeCount(), decoded + 1);
+    MainWindowPictures::SetKeptBytes(1);
+    EXPECT_EQ(MainWindowPictures::KeptCount(), 1u);
+    MainWindowPictures::Get(paths[1]);
+    EXPECT_EQ(MainWindowPictures::DecodeCount(), decoded + 1);
+
     MainWindowPictures::Clear();
 }
 
