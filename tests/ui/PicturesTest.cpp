@@ -5,6 +5,7 @@
 #include "WindowFixture.h"
 
 #include "repository/Data2.h"
+#include "repository/Settings.h"
 #include "ui/MainWindowClass.h"
 #include "ui/MainWindowClothPreview.h"
 #include "ui/MainWindowClothSelector.h"
@@ -21,58 +22,23 @@
 #include <QCoreApplication>
 #include <QDirIterator>
 #include <QFile>
-#include <QTabWidget>
 #include <QTreeWidget>
 
 #include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
-#include <tuple>
 #include <vector>
 
 using namespace ZANRET;
 
 namespace
 {
-MainWindowGeneralSelector* Tabs()
-{
-    return MainWindowClass::window->GeneralSelector();
-}
-
-void ShowTab(int index)
-{
-    Tabs()->GetControl()->setCurrentIndex(index);
-    QCoreApplication::processEvents();
-}
-
 // The box stands, at least in part, in the visible area of its page.
 bool InView(const MainWindowGeneralPage* page, const QWidget* box)
 {
     const QWidget* viewport = page->GetPageControl()->viewport();
     return QRect(box->mapTo(viewport, QPoint(0, 0)), box->size()).intersects(viewport->rect());
-}
-
-// What a page shows, element by element: caption, unique, tick, and picture.
-using Shown = std::vector<std::tuple<QString, std::int32_t, bool, QImage>>;
-
-// Every tab shown in turn, and what each page shows.
-std::vector<Shown> ShowEveryPage()
-{
-    std::vector<Shown> pages;
-    for (int i = 0; i < Tabs()->GetPageCount(); ++i)
-    {
-        ShowTab(i);
-        Shown shown;
-        for (const auto& element : Tabs()->GetPage(i)->GetElements())
-        {
-            const hostforms::PictureBox* logo = element->GetLogo();
-            shown.emplace_back(element->GetCheckBox()->text(), element->GetUnique(), element->GetSelected(),
-                               logo ? logo->Image() : QImage());
-        }
-        pages.push_back(shown);
-    }
-    return pages;
 }
 
 std::size_t ClothPicturesMade()
@@ -331,5 +297,13 @@ TEST_F(PicturesTest, APictureOutsideTheRepositoryOrNotAPlainFileIsNotRead)
     // A picture inside stays readable by the same route.
     const std::filesystem::path inside = m_small.Path() / "mia" / "previews" / "inside.png";
     ASSERT_TRUE(picture.save(QString::fromStdString(inside.string())));
+    EXPECT_EQ(MainWindowPictures::Get(m_small.WidePath() + L"mia\\previews\\inside.png"), picture);
+
+    // Without a repository path nothing is inside the repository.
+    MainWindowPictures::Clear();
+    Settings::FreeSettings();
+    EXPECT_TRUE(MainWindowPictures::Get(m_small.WidePath() + L"mia\\previews\\inside.png").isNull());
+    MainWindowPictures::Clear();
+    Settings::LoadSettings();
     EXPECT_EQ(MainWindowPictures::Get(m_small.WidePath() + L"mia\\previews\\inside.png"), picture);
 }
