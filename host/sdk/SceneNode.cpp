@@ -414,7 +414,7 @@ void SceneNode::SetLayer(Layer* layer)
 
 Box3 SceneNode::WorldBounds(TimeValue t)
 {
-    if (m_boundsValid)
+    if (m_boundsValid && m_boundsTime == t)
         return m_bounds;
     Box3 box;
     const Box3 local = m_object ? m_object->GetLocalBounds(t) : Box3();
@@ -431,6 +431,7 @@ Box3 SceneNode::WorldBounds(TimeValue t)
     else
         box += World().GetTrans();
     m_bounds = box;
+    m_boundsTime = t;
     m_boundsValid = true;
     return box;
 }

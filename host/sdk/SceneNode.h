@@ -144,7 +144,8 @@ private:
     // Kept from the fields above. A node whose world is not valid has none valid below it.
     mutable Matrix3 m_world;
     mutable bool m_worldValid = false;
-    Box3 m_bounds;
+    Box3 m_bounds; // at m_boundsTime
+    TimeValue m_boundsTime = 0;
     bool m_boundsValid = false;
     mutable int m_childOrder = 0;
     mutable bool m_childOrderValid = false; // of the children

@@ -1,5 +1,7 @@
 #include "repository/RepositoryLayout.h"
 
+#include "repository/PathSegments.h"
+
 #include <initializer_list>
 
 namespace ZANRET::RepositoryLayout
@@ -14,41 +16,132 @@ std::wstring Join(std::initializer_list<std::wstring_view> pieces)
     return path;
 }
 
-bool IsSeparator(wchar_t c)
+bool IsParent(std::wstring_view segment)
 {
-    return c == L'\\' || c == L'/';
+    return segment == L"..";
+}
+
+// Whether the path begins with the repository path's own text up to a separator, as nearly every
+// path does, and what follows.
+bool BeginsWithSameText(std::wstring_view repositoryPath, std::wstring_view path, std::wstring_view& rest)
+{
+    if (!path.starts_with(repositoryPath))
+        return false;
+    rest = path.substr(repositoryPath.size());
+    return IsPathSeparator(repositoryPath.back()) || rest.empty() || IsPathSeparator(rest.front());
+}
+
+// Whether the path begins with the repository path's segments as they are written, and what follows.
+bool BeginsAsWritten(std::wstring_view repositoryPath, std::wstring_view path, std::wstring_view& rest)
+{
+    PathSegments repository(repositoryPath);
+    PathSegments segments(path);
+    std::wstring_view theirs;
+    std::wstring_view ours;
+    while (repository.Next(theirs))
+    {
+        if (!segments.Next(ours) || ours != theirs)
+            return false;
+    }
+    rest = segments.Rest();
+    return true;
+}
+
+// Whether the path begins with the repository path's segments once each ".." in the repository path
+// has taken back the segment before it, and what follows. The path's own segments up to there are
+// taken as written: a path that climbs before it reaches the repository is not let in.
+bool BeginsAsResolved(std::wstring_view repositoryPath, std::wstring_view path, std::wstring_view& rest)
+{
+    // The resolved repository: names, after the ".." that had nothing before them to take back.
+    std::size_t names = 0;
+    std::size_t leadingParents = 0;
+    bool climbs = false;
+    PathSegments forward(repositoryPath);
+    std::wstring_view segment;
+    while (forward.Next(segment))
+    {
+        if (!IsParent(segment))
+        {
+            ++names;
+            continue;
+        }
+        climbs = true;
+        if (names > 0)
+            --names;
+        else
+            ++leadingParents;
+    }
+    if (!climbs)
+        return false;
+
+    PathSegments segments(path);
+    for (std::size_t i = 0; i < names + leadingParents; ++i)
+    {
+        if (!segments.Next(segment))
+            return false;
+    }
+    rest = segments.Rest();
+
+    // Compared from the back, where a ".." only has to count the names it takes back.
+    PathSegments theirs(repositoryPath);
+    auto previousName = [&theirs, takenBack = std::size_t{0}](std::wstring_view& name) mutable
+    {
+        while (theirs.Previous(name))
+        {
+            if (IsParent(name))
+                ++takenBack;
+            else if (takenBack > 0)
+                --takenBack;
+            else
+                return true;
+        }
+        return false;
+    };
+    PathSegments ours(path.substr(0, path.size() - rest.size()));
+    std::wstring_view name;
+    for (std::size_t i = 0; i < names; ++i)
+    {
+        if (!previousName(name) || !ours.Previous(segment) || segment != name)
+            return false;
+    }
+    while (ours.Previous(segment))
+    {
+        if (!IsParent(segment))
+            return false;
+    }
+    return true;
+}
+
+// Whether no ".." in what follows the repository takes the path above it, even for a while.
+bool NeverClimbsAbove(std::wstring_view rest)
+{
+    // Only a ".." segment climbs, and most paths hold none.
+    if (rest.find(L"..") == std::wstring_view::npos)
+        return true;
+    std::size_t depth = 0;
+    PathSegments segments(rest);
+    std::wstring_view segment;
+    while (segments.Next(segment))
+    {
+        if (!IsParent(segment))
+            ++depth;
+        else if (depth-- == 0)
+            return false;
+    }
+    return true;
 }
 } // namespace
 
 bool StaysInRepository(std::wstring_view repositoryPath, std::wstring_view path)
 {
-    if (!path.starts_with(repositoryPath))
+    if (repositoryPath.empty() || path.empty() ||
+        IsPathSeparator(repositoryPath.front()) != IsPathSeparator(path.front()))
         return false;
-    std::wstring_view rest = path.substr(repositoryPath.size());
-    // C:\rep does not hold C:\rep2.
-    if (!repositoryPath.empty() && !IsSeparator(repositoryPath.back()) && !rest.empty() &&
-        !IsSeparator(rest.front()))
+    std::wstring_view rest;
+    if (!BeginsWithSameText(repositoryPath, path, rest) && !BeginsAsWritten(repositoryPath, path, rest) &&
+        !BeginsAsResolved(repositoryPath, path, rest))
         return false;
-    // Only a ".." segment climbs, and most paths hold none.
-    if (rest.find(L"..") == std::wstring_view::npos)
-        return true;
-    int depth = 0;
-    while (!rest.empty())
-    {
-        const std::size_t end = rest.find_first_of(L"\\/");
-        const std::wstring_view segment = rest.substr(0, end);
-        if (segment == L"..")
-        {
-            if (--depth < 0)
-                return false;
-        }
-        else if (!segment.empty() && segment != L".")
-        {
-            ++depth;
-        }
-        rest.remove_prefix(end == std::wstring_view::npos ? rest.size() : end + 1);
-    }
-    return true;
+    return NeverClimbsAbove(rest);
 }
 
 std::wstring CatalogueFile(std::wstring_view repositoryPath)
@@ -95,7 +188,7 @@ std::wstring GlobalMapsFolder(std::wstring_view repositoryPath)
 {
     // The one join with no separator of its own: a path kept without its trailing backslash (a
     // hand-written settings file) would otherwise name a sibling folder "<repository>maps".
-    const bool endsWithSeparator = !repositoryPath.empty() && IsSeparator(repositoryPath.back());
+    const bool endsWithSeparator = !repositoryPath.empty() && IsPathSeparator(repositoryPath.back());
     return Join({repositoryPath, endsWithSeparator ? L"maps\\" : L"\\maps\\"});
 }
 

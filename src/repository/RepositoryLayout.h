@@ -9,9 +9,13 @@
 
 namespace ZANRET::RepositoryLayout
 {
-// True when path is the repository path followed by pieces that never climb above the repository
-// folder: no ".." segment takes it out, not even on a way back in. A path that does not begin with
-// the repository path is not below it. "\" and "/" both separate, a run of them counts as one.
+// True when path names the repository folder or a place below it, however either is spelled. Both
+// are compared segment by segment: "\" and "/" both separate, a run of them counts as one, empty
+// and "." segments count for nothing, and names compare exactly. The path must begin with the
+// repository path's segments, as written or with each ".." of the repository path taking back the
+// segment before it; after them a ".." takes back a segment too, but none may climb above the
+// repository folder, not even on a way back in. A path that begins with a separator lies only in a
+// repository path that does, and the other way round. An empty repository path holds nothing.
 bool StaysInRepository(std::wstring_view repositoryPath, std::wstring_view path);
 
 // <repository path>\zanret.xml

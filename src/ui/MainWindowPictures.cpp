@@ -15,8 +15,6 @@ namespace ZANRET::MainWindowPictures
 {
 namespace
 {
-// About 2,000 pictures of a pose's size; one character with all its pages needs a few dozen.
-constexpr qsizetype kKeptBytes = qsizetype(256) * 1024 * 1024;
 // No preview comes near this; a larger file is one that cannot be read.
 constexpr std::uint64_t kPictureFileLimit = std::uint64_t{256} << 20;
 
@@ -33,6 +31,7 @@ struct Store
     // Most recently used first.
     std::list<std::wstring> uses;
     qsizetype bytes = 0;
+    qsizetype keptBytes = kDefaultKeptBytes;
     std::size_t decoded = 0;
 };
 
@@ -58,7 +57,7 @@ QImage Decode(const std::wstring& path)
 
 void GiveWayToNewest(Store& store)
 {
-    while (store.bytes > kKeptBytes && store.uses.size() > 1)
+    while (store.bytes > store.keptBytes && store.uses.size() > 1)
     {
         const auto oldest = store.pictures.find(store.uses.back());
         store.bytes -= oldest->second.picture.sizeInBytes();
@@ -96,6 +95,13 @@ void Clear()
     store.pictures.clear();
     store.uses.clear();
     store.bytes = 0;
+}
+
+void SetKeptBytes(qsizetype bytes)
+{
+    Store& store = TheStore();
+    store.keptBytes = bytes;
+    GiveWayToNewest(store);
 }
 
 std::size_t DecodeCount()

@@ -13,10 +13,17 @@
 
 namespace ZANRET::MainWindowPictures
 {
+// About 2,000 pictures of a pose's size; one character with all its pages needs a few dozen.
+constexpr qsizetype kDefaultKeptBytes = qsizetype(256) * 1024 * 1024;
+
 // The picture in the file at the repository path, read at once and closed again. A null image when
 // there is no such file or it holds no picture; that answer is kept too.
 QImage Get(const std::wstring& path);
 void Clear();
+
+// The bound on the bytes of the kept pictures (kDefaultKeptBytes until set); the most recently used
+// picture is kept whatever its size. A lower bound lets the least recently used give way at once.
+void SetKeptBytes(qsizetype bytes);
 
 // Files decoded since the program started, and pictures kept now (for tests and benchmarks).
 std::size_t DecodeCount();

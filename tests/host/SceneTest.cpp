@@ -1,4 +1,5 @@
 #include "HostFixture.h"
+#include "SceneNode.h"
 
 #include <string>
 #include <vector>
@@ -239,4 +240,48 @@ TEST_F(Scene, ADeletionFromInsideTheAnnouncementIsAnnouncedOnce)
     EXPECT_EQ(reentrantCalls, 2); // the parent and its child, once each
     EXPECT_EQ(Host::NodeCount(), 1);
     UnRegisterNotification(DeleteAgain, nullptr, NOTIFY_SCENE_PRE_DELETED_NODE);
+}
+
+namespace
+{
+// Geometry that stretches along x as time goes on, as an animated object would.
+class StretchingObject final : public Object
+{
+public:
+    Class_ID ClassID() override { return Class_ID(0x5A4E7E57, 0x1); }
+    SClass_ID SuperClassID() override { return GEOMOBJECT_CLASS_ID; }
+    Box3 GetLocalBounds(TimeValue t) override
+    {
+        Box3 box;
+        box += Point3(0.0f, 0.0f, 0.0f);
+        box += Point3(1.0f + static_cast<float>(t) / 100.0f, 1.0f, 1.0f);
+        return box;
+    }
+};
+} // namespace
+
+TEST_F(Scene, ANodeGivesEachTimeItsOwnWorldBounds)
+{
+    INode* node = ip->CreateObjectNode(new StretchingObject);
+    Matrix3 tm;
+    tm.Translate(Point3(10.0f, 0.0f, 0.0f));
+    node->SetNodeTM(0, tm);
+    auto* scene = dynamic_cast<hostsdk::SceneNode*>(node);
+    ASSERT_NE(scene, nullptr);
+
+    // Asked first at a later time, then at the start, then later still: each its own box.
+    ExpectPointNear(scene->WorldBounds(100).pmax, Point3(12.0f, 1.0f, 1.0f));
+    ExpectPointNear(scene->WorldBounds(0).pmax, Point3(11.0f, 1.0f, 1.0f));
+    ExpectPointNear(scene->WorldBounds(0).pmax, Point3(11.0f, 1.0f, 1.0f));
+    const Box3 later = scene->WorldBounds(300);
+    ExpectPointNear(later.pmin, Point3(10.0f, 0.0f, 0.0f));
+    ExpectPointNear(later.pmax, Point3(14.0f, 1.0f, 1.0f));
+    // What drawing and picking use, at the start, after the others.
+    ExpectPointNear(Host::WorldBounds(node).pmax, Point3(11.0f, 1.0f, 1.0f));
+
+    // A move is seen at every time.
+    tm.Translate(Point3(0.0f, 5.0f, 0.0f));
+    node->SetNodeTM(0, tm);
+    ExpectPointNear(scene->WorldBounds(100).pmax, Point3(12.0f, 6.0f, 1.0f));
+    ExpectPointNear(scene->WorldBounds(0).pmin, Point3(10.0f, 5.0f, 0.0f));
 }

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <string>
+#include <vector>
 
 using namespace ZANRET::RepositoryLayout;
 
@@ -61,51 +63,154 @@ TEST(RepositoryLayout, PathsThatClimbAboveTheRepositoryLeaveIt)
     EXPECT_FALSE(StaysInRepository(L"/srv/rep", L"/srv/rep/../x"));
 }
 
+// Each row: repository path, path, and whether the path names the repository or a place below it.
+TEST(RepositoryLayout, AFolderIsInsideHoweverItsPathIsSpelled)
+{
+    struct Row
+    {
+        const wchar_t* repository;
+        const wchar_t* path;
+        bool inside;
+    };
+    static const Row rows[] = {
+        // Either separator, also mixed.
+        {L"C:\\rep\\", L"C:/rep/anna", true},
+        {L"C:/rep/", L"C:\\rep\\anna", true},
+        {L"C:\\rep", L"C:/rep\\anna/coat", true},
+        {L"C:/rep/", L"C:\\rep2\\anna", false},
+        // A run of separators is one.
+        {L"C:\\rep\\\\", L"C:\\rep\\anna", true},
+        {L"C:\\rep\\", L"C:\\\\rep\\\\\\anna", true},
+        {L"C:\\\\rep\\\\", L"C:\\rep\\\\..\\anna", false},
+        // A trailing separator and "." change nothing; "rep." is another name.
+        {L"C:\\rep\\", L"C:\\rep", true},
+        {L"C:\\rep", L"C:\\rep\\", true},
+        {L"C:\\rep\\.\\", L"C:\\.\\rep\\anna\\.", true},
+        {L"C:\\rep\\.", L"C:\\rep.\\anna", false},
+        {L"C:\\rep\\", L"C:\\rep\\.\\..\\anna", false},
+        // ".." takes back the segment before it, in the repository path too.
+        {L"C:\\rep", L"C:\\rep\\anna\\..\\bea", true},
+        {L"C:\\x\\..\\rep\\", L"C:\\rep\\anna", true},
+        {L"C:\\x\\..\\rep\\", L"C:\\x\\..\\rep\\anna", true},
+        {L"C:\\rep\\anna\\..", L"C:/rep/bea", true},
+        {L"C:\\x\\..\\rep\\", L"C:\\x\\anna", false},
+        {L"C:\\rep\\anna\\..", L"C:\\rep\\anna\\..\\..\\rep\\bea", false},
+        {L"..\\rep", L"..\\rep\\anna", true},
+        {L"..\\rep", L"rep\\anna", false},
+        // Inside: the repository's segments begin the path's.
+        {L"C:\\rep", L"C:\\rep", true},
+        {L"C:\\rep\\anna", L"C:\\rep", false},
+        {L"C:\\rep", L"C:\\rep\\...\\x", true},
+        {L"C:\\rep", L"C:\\rep\\..a", true},
+        {L"/srv/rep/", L"\\srv\\rep\\anna", true},
+        {L"/srv/rep", L"srv/rep/anna", false},
+        {L"srv/rep", L"/srv/rep/anna", false},
+        // Names compare exactly.
+        {L"C:\\Rep", L"C:\\Rep\\anna", true},
+        {L"C:\\rep", L"C:\\Rep\\anna", false},
+        {L"c:\\rep\\", L"C:\\rep\\anna", false},
+        {L"/srv/r\u00e9p", L"/srv/re\u0301p/anna", false},
+        // A path that climbs above the repository is outside, also on a way back in and also
+        // before it reaches the repository.
+        {L"C:\\rep\\", L"C:\\rep\\\\..\\outside", false},
+        {L"C:/rep/", L"C:\\rep\\anna\\..\\..\\elsewhere", false},
+        {L"C:\\rep", L"C:\\rep\\anna\\..\\..\\rep\\anna", false},
+        {L"C:\\rep\\", L"C:\\rep\\anna\\stand\\..\\..\\..", false},
+        {L"C:\\rep", L"C:\\rep\\..", false},
+        {L"C:\\rep\\", L"C:\\x\\..\\rep\\anna", false},
+        {L"/srv/rep", L"/srv/rep/../rep/x", false},
+        // A sibling whose name begins with the repository's.
+        {L"C:\\rep", L"C:\\rep2\\anna", false},
+        {L"C:\\rep\\", L"C:/rep2", false},
+        {L"C:\\rep2", L"C:\\rep\\anna", false},
+        // An empty repository path holds nothing, and an empty path is nowhere.
+        {L"", L"C:\\rep\\anna", false},
+        {L"", L"anna", false},
+        {L"", L"", false},
+        {L"C:\\rep", L"", false},
+    };
+    for (const Row& row : rows)
+    {
+        EXPECT_EQ(StaysInRepository(row.repository, row.path), row.inside)
+            << testing::PrintToString(std::wstring(row.repository)) << " "
+            << testing::PrintToString(std::wstring(row.path));
+    }
+}
+
 namespace
 {
-// The rule written segment by segment, for every path.
+// The segments of a path as written: empty and "." ones dropped.
+std::vector<std::wstring> Written(const std::wstring& path)
+{
+    std::vector<std::wstring> segments(1);
+    for (const wchar_t c : path)
+    {
+        if (c == L'\\' || c == L'/')
+            segments.emplace_back();
+        else
+            segments.back() += c;
+    }
+    std::erase_if(segments, [](const std::wstring& s) { return s.empty() || s == L"."; });
+    return segments;
+}
+
+// The segments with each ".." taking back the name before it; one with none before it stays.
+std::vector<std::wstring> Resolved(const std::vector<std::wstring>& written)
+{
+    std::vector<std::wstring> resolved;
+    for (const std::wstring& segment : written)
+    {
+        if (segment == L".." && !resolved.empty() && resolved.back() != L"..")
+            resolved.pop_back();
+        else
+            resolved.push_back(segment);
+    }
+    return resolved;
+}
+
+// The rule written plainly: the path's segments begin with the repository's, as written or
+// resolved, and no ".." after them climbs above the repository.
 bool PlainStaysInRepository(const std::wstring& repositoryPath, const std::wstring& path)
 {
-    if (path.compare(0, repositoryPath.size(), repositoryPath) != 0 || path.size() < repositoryPath.size())
+    const auto rooted = [](const std::wstring& p) { return p[0] == L'\\' || p[0] == L'/'; };
+    if (repositoryPath.empty() || path.empty() || rooted(repositoryPath) != rooted(path))
         return false;
-    const std::wstring rest = path.substr(repositoryPath.size());
-    const auto separator = [](wchar_t c) { return c == L'\\' || c == L'/'; };
-    if (!repositoryPath.empty() && !separator(repositoryPath.back()) && !rest.empty() && !separator(rest[0]))
-        return false;
-    int depth = 0;
-    std::wstring segment;
-    for (std::size_t i = 0; i <= rest.size(); ++i)
+    const std::vector<std::wstring> segments = Written(path);
+    const std::vector<std::wstring> written = Written(repositoryPath);
+    for (const std::vector<std::wstring>& repository : {written, Resolved(written)})
     {
-        if (i < rest.size() && !separator(rest[i]))
-        {
-            segment += rest[i];
+        if (segments.size() < repository.size() ||
+            !std::equal(repository.begin(), repository.end(), segments.begin()))
             continue;
-        }
-        if (segment == L"..")
-        {
-            if (--depth < 0)
-                return false;
-        }
-        else if (!segment.empty() && segment != L".")
-            ++depth;
-        segment.clear();
+        int depth = 0;
+        for (std::size_t i = repository.size(); i < segments.size() && depth >= 0; ++i)
+            depth += segments[i] == L".." ? -1 : 1;
+        if (depth >= 0)
+            return true;
     }
-    return true;
+    return false;
 }
 } // namespace
 
 TEST(RepositoryLayout, StaysInRepositoryAgreesWithTheRuleOnRandomPaths)
 {
-    static const wchar_t* const pieces[] = {L"\\", L"/",   L"\\\\", L".",      L"..",        L"...",
-                                            L"a",  L"rep", L"..a",  L"\u00e9", L"\U0001F600"};
+    // Spellings of one folder, and of others near it.
+    static const wchar_t* const repositories[] = {
+        L"C:\\rep\\",      L"C:\\rep",        L"C:/rep/", L"C:\\\\rep\\\\",  L"C:\\.\\rep",
+        L"C:\\x\\..\\rep", L"C:\\rep\\x\\..", L"..\\rep", L"x\\..\\..\\rep", L"\\srv\\rep",
+        L"/srv/rep/",      L"C:\\Rep",        L"C:\\rep2"};
+    static const wchar_t* const pieces[] = {L"\\", L"/",   L"\\\\", L".",      L"..",         L"...",
+                                            L"a",  L"rep", L"..a",  L"\u00e9", L"\U0001F600", L"x"};
+    const auto any = [](auto& list, std::mt19937& random)
+    { return std::wstring(list[random() % (sizeof list / sizeof *list)]); };
     std::mt19937 random(41);
     for (int i = 0; i < 100000; ++i)
     {
-        std::wstring repository = random() % 2 ? L"C:\\rep\\" : L"C:\\rep";
-        std::wstring path = random() % 8 ? repository : L"C:\\re";
+        const std::wstring repository = any(repositories, random);
+        std::wstring path = random() % 8 ? any(repositories, random) : L"C:\\re";
         for (std::uint32_t n = random() % 7; n > 0; --n)
-            path += pieces[random() % (sizeof pieces / sizeof *pieces)];
+            path += any(pieces, random);
         ASSERT_EQ(StaysInRepository(repository, path), PlainStaysInRepository(repository, path))
-            << std::string(path.begin(), path.end());
+            << testing::PrintToString(repository) << " " << testing::PrintToString(path);
     }
 }

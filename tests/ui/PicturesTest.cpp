@@ -5,6 +5,7 @@
 #include "WindowFixture.h"
 
 #include "repository/Data2.h"
+#include "repository/Settings.h"
 #include "ui/MainWindowClass.h"
 #include "ui/MainWindowClothPreview.h"
 #include "ui/MainWindowClothSelector.h"
@@ -21,58 +22,23 @@
 #include <QCoreApplication>
 #include <QDirIterator>
 #include <QFile>
-#include <QTabWidget>
 #include <QTreeWidget>
 
 #include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
-#include <tuple>
 #include <vector>
 
 using namespace ZANRET;
 
 namespace
 {
-MainWindowGeneralSelector* Tabs()
-{
-    return MainWindowClass::window->GeneralSelector();
-}
-
-void ShowTab(int index)
-{
-    Tabs()->GetControl()->setCurrentIndex(index);
-    QCoreApplication::processEvents();
-}
-
 // The box stands, at least in part, in the visible area of its page.
 bool InView(const MainWindowGeneralPage* page, const QWidget* box)
 {
     const QWidget* viewport = page->GetPageControl()->viewport();
     return QRect(box->mapTo(viewport, QPoint(0, 0)), box->size()).intersects(viewport->rect());
-}
-
-// What a page shows, element by element: caption, unique, tick, and picture.
-using Shown = std::vector<std::tuple<QString, std::int32_t, bool, QImage>>;
-
-// Every tab shown in turn, and what each page shows.
-std::vector<Shown> ShowEveryPage()
-{
-    std::vector<Shown> pages;
-    for (int i = 0; i < Tabs()->GetPageCount(); ++i)
-    {
-        ShowTab(i);
-        Shown shown;
-        for (const auto& element : Tabs()->GetPage(i)->GetElements())
-        {
-            const hostforms::PictureBox* logo = element->GetLogo();
-            shown.emplace_back(element->GetCheckBox()->text(), element->GetUnique(), element->GetSelected(),
-                               logo ? logo->Image() : QImage());
-        }
-        pages.push_back(shown);
-    }
-    return pages;
 }
 
 std::size_t ClothPicturesMade()
@@ -263,17 +229,22 @@ TEST_F(PicturesTest, TheLeastRecentlyUsedPicturesGiveWayBeyondTheBound)
 {
     OpenOnSmallRepository();
     MainWindowPictures::Clear();
-    // 64 MiB each once decoded: four fit in the bound, a fifth pushes the oldest out.
-    QImage large(4096, 4096, QImage::Format_ARGB32);
-    large.fill(Qt::darkGreen);
-    ASSERT_TRUE(large.save(QString::fromStdString((m_small.Path() / "large.png").string())));
     std::vector<std::wstring> paths;
     for (int i = 0; i < 5; ++i)
     {
-        const std::string name = "large" + std::to_string(i) + ".png";
-        std::filesystem::copy_file(m_small.Path() / "large.png", m_small.Path() / name);
+        const std::string name = "small" + std::to_string(i) + ".png";
+        WritePicture(name, QSize(16, 16), Qt::darkGreen);
         paths.push_back(m_small.WidePath() + QString::fromStdString(name).toStdWString());
     }
+    // Four fit in the bound, a fifth pushes the oldest out.
+    const qsizetype decodedSize =
+        QImage(QString::fromStdString((m_small.Path() / "small0.png").string())).sizeInBytes();
+    ASSERT_GT(decodedSize, 0);
+    MainWindowPictures::SetKeptBytes(4 * decodedSize);
+    struct DefaultBoundAfter
+    {
+        ~DefaultBoundAfter() { MainWindowPictures::SetKeptBytes(MainWindowPictures::kDefaultKeptBytes); }
+    } restore;
     for (int i = 0; i < 4; ++i)
     {
         ASSERT_FALSE(MainWindowPictures::Get(paths[i]).isNull());
@@ -288,6 +259,19 @@ TEST_F(PicturesTest, TheLeastRecentlyUsedPicturesGiveWayBeyondTheBound)
     EXPECT_EQ(MainWindowPictures::DecodeCount(), decoded);
     MainWindowPictures::Get(paths[1]);
     EXPECT_EQ(MainWindowPictures::DecodeCount(), decoded + 1);
+
+    // A lower bound lets the least recently used go at once; the newest stays even when it alone
+    // is beyond the bound.
+    MainWindowPictures::SetKeptBytes(2 * decodedSize);
+    EXPECT_EQ(MainWindowPictures::KeptCount(), 2u);
+    MainWindowPictures::Get(paths[4]);
+    MainWindowPictures::Get(paths[1]);
+    EXPECT_EQ(MainWindowPictures::DecodeCount(), decoded + 1);
+    MainWindowPictures::SetKeptBytes(1);
+    EXPECT_EQ(MainWindowPictures::KeptCount(), 1u);
+    MainWindowPictures::Get(paths[1]);
+    EXPECT_EQ(MainWindowPictures::DecodeCount(), decoded + 1);
+
     MainWindowPictures::Clear();
 }
 
@@ -313,5 +297,13 @@ TEST_F(PicturesTest, APictureOutsideTheRepositoryOrNotAPlainFileIsNotRead)
     // A picture inside stays readable by the same route.
     const std::filesystem::path inside = m_small.Path() / "mia" / "previews" / "inside.png";
     ASSERT_TRUE(picture.save(QString::fromStdString(inside.string())));
+    EXPECT_EQ(MainWindowPictures::Get(m_small.WidePath() + L"mia\\previews\\inside.png"), picture);
+
+    // Without a repository path nothing is inside the repository.
+    MainWindowPictures::Clear();
+    Settings::FreeSettings();
+    EXPECT_TRUE(MainWindowPictures::Get(m_small.WidePath() + L"mia\\previews\\inside.png").isNull());
+    MainWindowPictures::Clear();
+    Settings::LoadSettings();
     EXPECT_EQ(MainWindowPictures::Get(m_small.WidePath() + L"mia\\previews\\inside.png"), picture);
 }

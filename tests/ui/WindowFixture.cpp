@@ -7,15 +7,21 @@
 #include "ui/MainWindowCharacterSelector2.h"
 #include "ui/MainWindowClass.h"
 #include "ui/MainWindowClothSelector.h"
+#include "ui/MainWindowElementBase.h"
+#include "ui/MainWindowGeneralPage.h"
+#include "ui/MainWindowGeneralSelector.h"
 #include "ui/MainWindowMenu.h"
 
+#include <hostforms/PictureBox.h>
 #include <hostsdk/Host.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -136,6 +142,35 @@ void WindowFixture::ClickPreview(int index)
 {
     QTest::mouseClick(Preview(index)->Preview(), Qt::LeftButton);
     Flush();
+}
+
+ZANRET::MainWindowGeneralSelector* WindowFixture::Tabs()
+{
+    return Window()->GeneralSelector();
+}
+
+void WindowFixture::ShowTab(int index)
+{
+    Tabs()->GetControl()->setCurrentIndex(index);
+    QCoreApplication::processEvents();
+}
+
+std::vector<WindowFixture::Shown> WindowFixture::ShowEveryPage()
+{
+    std::vector<Shown> pages;
+    for (int i = 0; i < Tabs()->GetPageCount(); ++i)
+    {
+        ShowTab(i);
+        Shown shown;
+        for (const auto& element : Tabs()->GetPage(i)->GetElements())
+        {
+            const hostforms::PictureBox* logo = element->GetLogo();
+            shown.emplace_back(element->GetCheckBox()->text(), element->GetUnique(), element->GetSelected(),
+                               logo ? logo->Image() : QImage());
+        }
+        pages.push_back(shown);
+    }
+    return pages;
 }
 
 namespace

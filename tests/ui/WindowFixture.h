@@ -15,7 +15,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <tuple>
+#include <vector>
 
 class QTreeWidgetItem;
 
@@ -23,10 +26,15 @@ namespace ZANRET
 {
 class MainWindowClass;
 class MainWindowClothPreview;
+class MainWindowGeneralSelector;
 } // namespace ZANRET
 
 class WindowFixture : public testing::Test
 {
+public:
+    // What a page shows, element by element: caption, unique, tick, and picture.
+    using Shown = std::vector<std::tuple<QString, std::int32_t, bool, QImage>>;
+
 protected:
     void TearDown() override;
 
@@ -51,6 +59,12 @@ protected:
     static int PreviewCount();
     static ZANRET::MainWindowClothPreview* Preview(int index);
     static void ClickPreview(int index);
+
+    // The tab selector, and one of its tabs shown.
+    static ZANRET::MainWindowGeneralSelector* Tabs();
+    static void ShowTab(int index);
+    // Every tab shown in turn, and what each page shows.
+    static std::vector<Shown> ShowEveryPage();
 
     // Opens the top menu through the strip and clicks the item in it.
     static void ChooseMenuItem(const QString& menu, const QString& item);
