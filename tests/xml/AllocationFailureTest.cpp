@@ -110,6 +110,17 @@ void operator delete(void* memory, std::size_t) noexcept
     std::free(memory);
 }
 
+// What a constructor that throws under the nothrow form of new gives back.
+void operator delete(void* memory, const std::nothrow_t&) noexcept
+{
+    std::free(memory);
+}
+
+void operator delete[](void* memory, const std::nothrow_t&) noexcept
+{
+    std::free(memory);
+}
+
 void operator delete[](void* memory, std::size_t) noexcept
 {
     std::free(memory);

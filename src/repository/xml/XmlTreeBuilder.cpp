@@ -285,7 +285,9 @@ XmlRecord* XmlTreeBuilder::NewRecord(const std::string_view* values, std::uint32
     std::uint32_t end = 0;
     for (std::size_t field = 0; field < fieldCount; ++field)
     {
-        std::memcpy(texts + end, values[field].data(), values[field].size());
+        // A field that was not given has no text to copy.
+        if (!values[field].empty())
+            std::memcpy(texts + end, values[field].data(), values[field].size());
         end += static_cast<std::uint32_t>(values[field].size());
         ends[field] = end;
     }
