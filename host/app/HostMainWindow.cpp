@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -24,6 +25,11 @@ namespace
 {
 // How often the window looks at the host's state: often enough that a mouse move redraws at once.
 constexpr int kRefreshMilliseconds = 30;
+// The first window is no larger than this, however large the screen: room for the plug-ins' windows
+// beside it.
+constexpr QSize kLargestFirstSize(1100, 760);
+// The window frame is not known before the window is shown: room kept for a caption and borders.
+constexpr QSize kFrameAllowance(16, 48);
 } // namespace
 
 HostMainWindow::HostMainWindow(PluginHost& plugins)
@@ -31,7 +37,6 @@ HostMainWindow::HostMainWindow(PluginHost& plugins)
       m_quickAccess(new QToolBar(tr("Quick Access"), this)), m_prompt(new QLabel(this))
 {
     setWindowTitle(QStringLiteral("scene-host"));
-    resize(1100, 760);
     setCentralWidget(m_viewport);
     m_quickAccess->setObjectName(QStringLiteral("quickAccess"));
     m_quickAccess->setMovable(false);
@@ -43,6 +48,15 @@ HostMainWindow::HostMainWindow(PluginHost& plugins)
     connect(timer, &QTimer::timeout, this, &HostMainWindow::Refresh);
     timer->start(kRefreshMilliseconds);
     Refresh();
+    if (const QScreen* first = screen())
+        PlaceFirst(first->availableGeometry());
+}
+
+void HostMainWindow::PlaceFirst(const QRect& available)
+{
+    resize(kLargestFirstSize.boundedTo(available.size() - kFrameAllowance));
+    // The frame's corner: the most room is left beside the window.
+    move(available.topLeft());
 }
 
 void HostMainWindow::BuildMenus()

@@ -12,6 +12,7 @@ class INode;
 class QAction;
 class QLabel;
 class QMenu;
+class QRect;
 class QToolBar;
 
 namespace scenehost
@@ -31,6 +32,11 @@ public:
     QAction* RedoAction() const { return m_redo; }
     QAction* DeleteAction() const { return m_delete; }
     QAction* NewSceneAction() const { return m_newScene; }
+
+    // Sizes the window for a screen's available area, up to a sensible largest size, and puts it at
+    // the area's top-left corner: the whole window shows, on small screens as on large ones. The
+    // window does this for its own screen when it is made.
+    void PlaceFirst(const QRect& available);
 
     // Brings toolbar, prompt line, menus and viewport up to the host's state.
     void Refresh();

@@ -19,7 +19,9 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QPainter>
+#include <QPixmap>
 #include <QPointer>
+#include <QRect>
 #include <QSaveFile>
 #include <QScreen>
 #include <QToolBar>
@@ -96,6 +98,43 @@ float TurnOf(INode* node)
     const Point3 x = node->GetNodeTM(0).GetRow(0);
     return std::atan2(x.y, x.x);
 }
+
+// A window as it shows: from the screen where a window system shows it, else drawn by itself.
+QPixmap Picture(QWidget& window)
+{
+    const QRect frame = window.frameGeometry();
+    QScreen* screen = window.screen();
+    if (QGuiApplication::platformName() != QStringLiteral("offscreen") && screen)
+    {
+        const QPixmap shown = screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+        if (!shown.isNull())
+            return shown;
+    }
+    return window.grab();
+}
+
+// The host window and the manager beside or over it, where they stand; what lies between them is
+// left transparent.
+QImage WholeProgram(QWidget& host, QWidget* manager)
+{
+    QRect whole = host.frameGeometry();
+    if (manager)
+        whole |= manager->frameGeometry();
+    QImage picture(whole.size(), QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    for (QWidget* window : {&host, manager})
+    {
+        if (!window)
+            continue;
+        const QPixmap shown = Picture(*window);
+        // A picture from the screen holds the frame; one the window drew holds its inside alone.
+        const QRect from =
+            shown.size() == window->frameGeometry().size() ? window->frameGeometry() : window->geometry();
+        painter.drawPixmap(from.topLeft() - whole.topLeft(), shown);
+    }
+    return picture;
+}
 } // namespace
 
 ScriptedSession::ScriptedSession(HostMainWindow& window, const QString& outputFolder)
@@ -134,8 +173,7 @@ bool ScriptedSession::WriteReport() const
 bool ScriptedSession::Run()
 {
     QDir().mkpath(m_output);
-    // Room for the manager window beside the characters.
-    m_window.resize(1720, 960);
+    // As the user sees it: the host window at its first size, the manager where it opens.
     m_window.show();
     Settle();
     m_window.Refresh();
@@ -168,13 +206,18 @@ bool ScriptedSession::OpenManager()
     m_manager = ManagerDriver::FindManager();
     if (m_manager)
     {
-        // Over the right of the host window, as a user would put it beside the characters.
-        const QRect host = m_window.geometry();
-        m_manager->move(host.right() - m_manager->width() - 10, host.top() + 60);
-        // The origin, where the characters go, to the middle of what the manager leaves free.
+        // The origin, where the characters go, to the middle of the widest part of the viewport
+        // that the manager leaves free.
         ViewportWidget* viewport = m_window.Viewport();
-        const int free = m_manager->x() - host.x();
-        viewport->PanBy(free / 2 - viewport->width() / 2, 0);
+        const QRect view(viewport->mapToGlobal(QPoint(0, 0)), viewport->size());
+        const QRect covered = m_manager->frameGeometry().intersected(view);
+        int left = view.left();
+        int right = view.right();
+        if (!covered.isEmpty() && covered.left() - view.left() >= view.right() - covered.right())
+            right = covered.left() - 1;
+        else if (!covered.isEmpty())
+            left = covered.right() + 1;
+        viewport->PanBy((left + right) / 2 - view.center().x(), 0);
         Settle();
     }
     return Step(QStringLiteral("the quick-access button opened the manager window"), m_manager != nullptr);
@@ -347,23 +390,7 @@ bool ScriptedSession::WriteOutputs()
     Step(QStringLiteral("wrote the picture of the manager"),
          manager && manager->grab().save(out.filePath(QStringLiteral("manager.png"))));
 
-    // The whole host program with the manager over it. A window system shows the screen as it is;
-    // without one the two windows are put together where they stand.
-    QImage whole;
-    const QRect frame = m_window.frameGeometry();
-    QScreen* screen = m_window.screen();
-    if (QGuiApplication::platformName() != QStringLiteral("offscreen") && screen)
-        whole = screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()).toImage();
-    if (whole.isNull())
-    {
-        whole = m_window.grab().toImage();
-        if (manager)
-        {
-            QPainter painter(&whole);
-            painter.drawPixmap(manager->frameGeometry().topLeft() - m_window.geometry().topLeft(),
-                               manager->grab());
-        }
-    }
+    const QImage whole = WholeProgram(m_window, manager);
     return Step(QStringLiteral("wrote the picture of the host program"),
                 whole.save(out.filePath(QStringLiteral("scene-host.png"))));
 }

@@ -12,6 +12,7 @@
 #include "HostMainWindow.h"
 #include "PluginHost.h"
 #include "ScriptedSession.h"
+#include "ViewportWidget.h"
 
 #include <hostforms/HostWindow.h>
 #include <hostforms/LinkOpener.h>
@@ -66,6 +67,7 @@ int main(int argc, char** argv)
     scenehost::PluginHost plugins;
     scenehost::HostMainWindow window(plugins);
     hostforms::SetHostMainWindow(&window);
+    hostforms::SetHostViewport(window.Viewport());
     Host::SetMainWindow(reinterpret_cast<HWND>(&window));
     if (headless)
     {

@@ -7,21 +7,37 @@ namespace hostforms
 {
 namespace
 {
-// A guarded pointer, so that a host window destroyed before the forms never dangles here.
-QPointer<QWidget>& Stored()
+// Guarded pointers, so that a host window destroyed before the forms never dangles here.
+QPointer<QWidget>& StoredWindow()
 {
     static QPointer<QWidget> window;
     return window;
+}
+
+QPointer<QWidget>& StoredViewport()
+{
+    static QPointer<QWidget> viewport;
+    return viewport;
 }
 } // namespace
 
 void SetHostMainWindow(QWidget* window)
 {
-    Stored() = window;
+    StoredWindow() = window;
 }
 
 QWidget* HostMainWindow()
 {
-    return Stored().data();
+    return StoredWindow().data();
+}
+
+void SetHostViewport(QWidget* viewport)
+{
+    StoredViewport() = viewport;
+}
+
+QWidget* HostViewport()
+{
+    return StoredViewport().data();
 }
 } // namespace hostforms

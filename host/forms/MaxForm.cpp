@@ -7,10 +7,27 @@
 
 #include <QGuiApplication>
 #include <QMargins>
+#include <QPoint>
+#include <QRect>
 #include <QScreen>
 
 namespace hostforms
 {
+namespace
+{
+// Where the host shows its scene, on the screen: its viewport while that is shown, else the whole
+// inside of the host window.
+QRect ViewportArea(const QWidget& host)
+{
+    const QWidget* viewport = HostViewport();
+    if (viewport && viewport->isVisible() && viewport->window() == &host)
+    {
+        return QRect(viewport->mapToGlobal(QPoint(0, 0)), viewport->size());
+    }
+    return host.geometry();
+}
+} // namespace
+
 MaxForm::MaxForm()
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -136,10 +153,19 @@ void MaxForm::PlaceOnScreen()
                          outer.right() - inner.right(), outer.bottom() - inner.bottom());
     }
     const QSize frameSize = size().grownBy(frame);
-    // Placed by code: it stays there, as far as it fits on the screen.
-    const QRect over = testAttribute(Qt::WA_Moved) ? QRect(pos(), frameSize)
-                       : overHost                  ? host->frameGeometry()
-                                                   : screen->availableGeometry();
-    move(OpeningPlace(frameSize, over, screen->availableGeometry()));
+    const QRect available = screen->availableGeometry();
+    if (testAttribute(Qt::WA_Moved))
+    {
+        // Placed by code: it stays there, as far as it fits on the screen.
+        move(CentredPlace(frameSize, QRect(pos(), frameSize), available));
+    }
+    else if (overHost)
+    {
+        move(BesidePlace(frameSize, host->frameGeometry(), ViewportArea(*host), available));
+    }
+    else
+    {
+        move(CentredPlace(frameSize, available, available));
+    }
 }
 } // namespace hostforms

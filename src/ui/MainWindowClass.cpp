@@ -14,6 +14,7 @@
 #include <hostforms/PictureBox.h>
 
 #include <QCloseEvent>
+#include <QFont>
 #include <QImage>
 #include <QResizeEvent>
 #include <QSize>
@@ -24,6 +25,9 @@ namespace ZANRET
 namespace
 {
 constexpr int kMinimumLayoutWidth = 500;
+// The window's fixed sizes (80 x 25 tab buttons, 150 pixels of check box) were made for the host
+// toolkit's default font, smaller than the one here: at this size the catalogues' titles fit them.
+constexpr int kFontPixels = 10;
 } // namespace
 
 MainWindowClass* MainWindowClass::window = nullptr;
@@ -32,6 +36,9 @@ MainWindowClass::MainWindowClass()
 {
     Debug::AddDebugMessage(DEBUG_INFO, L"Create main window...");
     resize(base_width, base_height);
+    QFont smaller = font();
+    smaller.setPixelSize(kFontPixels);
+    setFont(smaller);
     SetBorderStyle(hostforms::BorderStyle::Sizable);
     SetMaximizeBox(false);
     setMinimumSize(525, 500);

@@ -1,11 +1,14 @@
 #include "SceneHostRun.h"
 
+#include "OffscreenScreens.h"
+
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QProcess>
 
 #include <cstdlib>
+#include <string>
 
 namespace
 {
@@ -26,7 +29,10 @@ SceneHostRun::SceneHostRun(const QString& repository)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     // The session's settings file goes to a folder of its own, never the user's.
     environment.insert(QStringLiteral("LOCALAPPDATA"), folder.filePath(QStringLiteral("appdata")));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // The screen the demo's session runs on.
+    const std::string screens = folder.filePath(QStringLiteral("screens.json")).toStdString();
+    m_folder.WriteFile("screens.json", OffscreenScreensConfig({{"screen", 0, 0, 1920, 1080}}));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QString::fromStdString(OffscreenPlatform(screens)));
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::MergedChannels);
     QStringList arguments{QStringLiteral("--plugins"), QStringLiteral(SCENE_HOST_PLUGINS),

@@ -1,13 +1,16 @@
 // Opens the manager window on a repository with an outfit chosen and saves a picture of the window
 // with each of its tabs shown in turn (scripts/screenshot-tabs).
-// Usage: mainwindow-tabs-screenshot <repository folder> <output folder> [character id] [outfit id]
+// Usage: mainwindow-tabs-screenshot <repository folder> <output folder> [character id [outfit id]]
+// Without ids: anna and anna_dress; a character alone: its first outfit.
 
 #include "ScreenshotWindow.h"
 
 #include "plugin/Commands.h"
 #include "repository/CharacterData.h"
 #include "repository/Data2.h"
+#include "repository/DataContainer.h"
 #include "ui/MainWindowClass.h"
+#include "ui/MainWindowGeneralFill.h"
 #include "ui/MainWindowGeneralSelector.h"
 
 #include <QApplication>
@@ -22,29 +25,30 @@
 
 int main(int argc, char** argv)
 {
-    if (argc < 3)
+    if (argc < 3 || argc > 5)
     {
-        std::fprintf(stderr, "usage: %s <repository folder> <output folder> [character id] [outfit id]\n",
+        std::fprintf(stderr, "usage: %s <repository folder> <output folder> [character id [outfit id]]\n",
                      argv[0]);
         return 2;
     }
     QApplication app(argc, argv);
     QTemporaryDir settings;
     const QString characterText = QString::fromLocal8Bit(argc > 3 ? argv[3] : "anna");
-    const QString clothText = QString::fromLocal8Bit(argc > 4 ? argv[4] : "anna_dress");
+    const char* outfitId = argc > 4 ? argv[4] : argc > 3 ? nullptr : "anna_dress";
     const std::wstring characterId = characterText.toStdWString();
-    const std::wstring clothId = clothText.toStdWString();
 
     ZANRET::MainWindowClass* window = ZANRET::ScreenshotWindow::Open(settings, argv[1]);
     ZANRET::CharacterData* character = ZANRET::Data2::GetCharacter(characterId.c_str());
-    if (!window || !character || !character->GetCloth(clothId.c_str()))
+    ZANRET::DataContainer* outfit =
+        character ? ZANRET::ScreenshotWindow::Outfit(*character, outfitId) : nullptr;
+    if (!window || !outfit)
     {
         std::fprintf(stderr, "no window, or no such character and outfit\n");
         return 1;
     }
+    const QString clothText = QString::fromStdWString(ZANRET::MainWindowGeneralFill::Field(outfit, L"id"));
     ZANRET::Commands::SetSelectedClothUnique(ZANRET::Data2::GetUnique(character),
-                                             ZANRET::Data2::GetUnique(character->GetCloth(clothId.c_str())),
-                                             true);
+                                             ZANRET::Data2::GetUnique(outfit), true);
     ZANRET::ScreenshotWindow::Settle(app, 10);
 
     QDir output(QString::fromLocal8Bit(argv[2]));

@@ -1,6 +1,8 @@
 // Opens the manager window on a repository with a character and an outfit chosen, as a user
 // would, and saves a picture of it.
-// Usage: mainwindow-screenshot <repository folder> <picture.png> [character id] [outfit id]
+// Usage: mainwindow-screenshot <repository folder> <picture.png> [character id [outfit id]]
+// Without ids: anna and anna_jeans; a character alone: its first outfit. An outfit id "-" chooses the
+// character alone, so that its outfit pictures show.
 
 #include "ScreenshotWindow.h"
 
@@ -14,25 +16,28 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 int main(int argc, char** argv)
 {
-    if (argc < 3)
+    if (argc < 3 || argc > 5)
     {
-        std::fprintf(stderr, "usage: %s <repository folder> <picture.png> [character id] [outfit id]\n",
+        std::fprintf(stderr, "usage: %s <repository folder> <picture.png> [character id [outfit id]]\n",
                      argv[0]);
         return 2;
     }
     QApplication app(argc, argv);
     QTemporaryDir settings;
     const std::wstring characterId = QString::fromLocal8Bit(argc > 3 ? argv[3] : "anna").toStdWString();
-    const std::wstring clothId = QString::fromLocal8Bit(argc > 4 ? argv[4] : "anna_jeans").toStdWString();
+    const char* outfitId = argc > 4 ? argv[4] : argc > 3 ? nullptr : "anna_jeans";
+    const bool characterAlone = outfitId && std::strcmp(outfitId, "-") == 0;
 
     ZANRET::MainWindowClass* window = ZANRET::ScreenshotWindow::Open(settings, argv[1]);
     ZANRET::CharacterData* character = ZANRET::Data2::GetCharacter(characterId.c_str());
-    const bool characterAlone = clothId == L"-";
-    if (!window || !character || (!characterAlone && !character->GetCloth(clothId.c_str())))
+    ZANRET::DataContainer* outfit =
+        character && !characterAlone ? ZANRET::ScreenshotWindow::Outfit(*character, outfitId) : nullptr;
+    if (!window || !character || (!characterAlone && !outfit))
     {
         std::fprintf(stderr, "no window, or no such character and outfit\n");
         return 1;
@@ -43,9 +48,8 @@ int main(int argc, char** argv)
     }
     else
     {
-        ZANRET::Commands::SetSelectedClothUnique(
-            ZANRET::Data2::GetUnique(character),
-            ZANRET::Data2::GetUnique(character->GetCloth(clothId.c_str())), true);
+        ZANRET::Commands::SetSelectedClothUnique(ZANRET::Data2::GetUnique(character),
+                                                 ZANRET::Data2::GetUnique(outfit), true);
     }
     ZANRET::ScreenshotWindow::Settle(app, 20);
     const bool saved = window->grab().save(QString::fromLocal8Bit(argv[2]));

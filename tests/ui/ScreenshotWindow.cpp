@@ -1,7 +1,9 @@
 #include "ScreenshotWindow.h"
 
 #include "plugin/Commands.h"
+#include "repository/CharacterData.h"
 #include "repository/Data2.h"
+#include "repository/DataContainer.h"
 #include "repository/Settings.h"
 #include "ui/MainWindowClass.h"
 
@@ -41,5 +43,22 @@ void Close(QApplication& app, MainWindowClass* window)
     app.processEvents();
     Data2::Reset();
     Settings::FreeSettings();
+}
+
+DataContainer* Outfit(const CharacterData& character, const char* outfitId)
+{
+    if (outfitId)
+    {
+        return character.GetCloth(QString::fromLocal8Bit(outfitId).toStdWString().c_str());
+    }
+    for (std::int32_t i = 0; i < character.GetCount(CharacterData::CLOTH); ++i)
+    {
+        DataContainer* outfit = character.GetContainerElement(CharacterData::CLOTH, i);
+        if (outfit && outfit->GetFastFlag(DataContainer::AVAILABLE))
+        {
+            return outfit;
+        }
+    }
+    return nullptr;
 }
 } // namespace ZANRET::ScreenshotWindow

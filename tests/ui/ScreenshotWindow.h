@@ -7,6 +7,8 @@ class QTemporaryDir;
 
 namespace ZANRET
 {
+class CharacterData;
+class DataContainer;
 class MainWindowClass;
 
 namespace ScreenshotWindow
@@ -18,5 +20,9 @@ MainWindowClass* Open(const QTemporaryDir& settingsFolder, const char* repositor
 void Settle(QApplication& app, int rounds);
 
 void Close(QApplication& app, MainWindowClass* window);
+
+// The character's outfit with the id, or, without an id, the first one the character tree shows.
+// Null when there is none.
+DataContainer* Outfit(const CharacterData& character, const char* outfitId);
 } // namespace ScreenshotWindow
 } // namespace ZANRET

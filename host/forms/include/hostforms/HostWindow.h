@@ -1,5 +1,6 @@
 #pragma once
-// The host program's main window, over which every form shows itself.
+// The host program's main window, over which every form shows itself, and its viewport, which a
+// form opening beside the host window covers as little as it can.
 
 class QWidget;
 
@@ -9,4 +10,9 @@ namespace hostforms
 // destroyed since) means there is none: forms then show as top-level tool windows.
 void SetHostMainWindow(QWidget* window);
 QWidget* HostMainWindow();
+
+// The part of the host window that shows the scene. Null (or a widget destroyed or hidden since)
+// means the whole host window counts.
+void SetHostViewport(QWidget* viewport);
+QWidget* HostViewport();
 } // namespace hostforms

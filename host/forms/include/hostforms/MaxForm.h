@@ -1,8 +1,10 @@
 #pragma once
 // The base of the plug-in's forms: a window that shows itself modeless over the host's main window
 // (see HostWindow.h) as a tool window of it, which the window system keeps above the host window,
-// or as a top-level tool window when the host has none. The first time it is shown it opens over the
-// host window and wholly on the host's screen, as far as it fits there.
+// or as a top-level tool window when the host has none. The first time it is shown it opens beside
+// the host window, against its right edge, when the screen has room there, and otherwise where it
+// covers the least of the host's viewport (HostWindow.h); always wholly on the host's screen, as far
+// as it fits there.
 //
 // Forms lay their controls out in pixels of the client area, as built for the form's base size, and
 // anchor them (Anchor.h) so that resizing the form stretches them. A form is destroyed when it is
@@ -30,7 +32,7 @@ public:
     MaxForm(const MaxForm&) = delete;
     MaxForm& operator=(const MaxForm&) = delete;
 
-    // Shows the form, modeless, over the host's main window and activates it.
+    // Shows the form, modeless, above the host's main window and activates it.
     void ShowModeless();
 
     // Puts a control into the form with the given anchoring. The control is shown with the form
