@@ -4,6 +4,8 @@
 // reported), and a number it lacks is reported and counts as 0. The messages are those of reading
 // the fields from an element.
 
+#include <string_view>
+
 namespace ZANRET::AssetMatrixFields
 {
 enum Field
@@ -29,4 +31,7 @@ inline constexpr const wchar_t* kWideNames[FIELD_COUNT] = {L"poseID", L"assetID"
 
 // Announces a record with the given fields and reports what it lacks; true when it is taken.
 bool Announce(const bool (&given)[FIELD_COUNT]);
+
+// A number of a record as the runtime's text-to-double conversion reads it, narrowed to float.
+float Number(std::string_view utf8);
 } // namespace ZANRET::AssetMatrixFields

@@ -27,6 +27,9 @@ bool DataContainer::AddChild(DataContainer* child)
     // Owned from here on, also when it cannot be kept.
     try
     {
+        // Most lists hold a few elements: room for them at once spares the growth one by one.
+        if (children.capacity() == 0)
+            children.reserve(4);
         children.push_back(child);
     }
     catch (...)

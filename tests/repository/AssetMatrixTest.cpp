@@ -1,7 +1,11 @@
 // The asset matrix against a plain list of its records: the first record of a pose and an asset
-// is found, and what was found stays as it was while more records come.
+// is found, and what was found stays as it was while more records come; and a record's numbers
+// against the runtime's conversion.
 
 #include "repository/AssetMatrix.h"
+#include "repository/AssetMatrixFields.h"
+
+#include "win32/stdlib.h"
 
 #include <gtest/gtest.h>
 
@@ -56,4 +60,22 @@ TEST(AssetMatrix, FindsTheFirstRecordAsAPlainListWouldAndKeepsWhatItFound)
         EXPECT_EQ(record->poseID, copy.poseID);
         EXPECT_EQ(record->xpos, copy.xpos);
     }
+}
+
+TEST(AssetMatrix, ARecordsNumberIsWhatTheRuntimeConversionReads)
+{
+    // Plain digits take a short way; everything else the conversion itself. Both must agree.
+    std::mt19937 random(1208);
+    const std::string alphabet = "0123456789000-+.,eE x";
+    for (int i = 0; i < 20000; ++i)
+    {
+        std::string text(std::uniform_int_distribution<std::size_t>(0, 12)(random), '0');
+        const bool digitsOnly = i % 2 == 0;
+        for (char& c : text)
+            c = alphabet[std::uniform_int_distribution<std::size_t>(0, digitsOnly ? 9 : alphabet.size() - 1)(
+                random)];
+        EXPECT_EQ(AssetMatrixFields::Number(text), static_cast<float>(win32::Utf8Atof(text))) << text;
+    }
+    for (const char* text : {"0", "000000000", "999999999", "4294967295", "16777217", "123456789", "0012"})
+        EXPECT_EQ(AssetMatrixFields::Number(text), static_cast<float>(win32::Utf8Atof(text))) << text;
 }

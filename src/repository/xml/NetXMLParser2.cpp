@@ -8,7 +8,6 @@
 #include "repository/RepositoryLayout.h"
 #include "repository/xml/XmlAttributeFields.h"
 #include "repository/xml/XmlDocument.h"
-#include "win32/stdlib.h"
 #include "win32/text.h"
 
 #include <new>
@@ -374,6 +373,9 @@ void NetXMLParser2::HandleAssetMatrix(const XmlNode* node, CharacterData* charac
     using namespace AssetMatrixFields;
     AssetMatrixIds places;
     std::vector<AssetMatrixRecord> entries;
+    // Records come in runs of one asset.
+    std::string_view asset;
+    std::uint32_t assetPlace = 0;
     for (const XmlRecord* record = Xml::FirstRecord(node); record; record = record->next)
     {
         bool given[FIELD_COUNT];
@@ -381,12 +383,16 @@ void NetXMLParser2::HandleAssetMatrix(const XmlNode* node, CharacterData* charac
             given[field] = record->Given(field);
         if (!Announce(given))
             continue;
-        AssetMatrixRecord entry{
-            places.Place(record->Text(POSE_ID)), places.Place(record->Text(ASSET_ID)), {}};
+        if (entries.empty() || record->Text(ASSET_ID) != asset)
+        {
+            asset = record->Text(ASSET_ID);
+            assetPlace = places.Place(asset);
+        }
+        AssetMatrixRecord entry{places.Place(record->Text(POSE_ID)), assetPlace, {}};
         for (int i = 0; i < kValueCount; ++i)
         {
             if (given[XPOS + i])
-                entry.values[i] = static_cast<float>(win32::Utf8Atof(record->Text(XPOS + i)));
+                entry.values[i] = Number(record->Text(XPOS + i));
         }
         entries.push_back(entry);
     }

@@ -57,7 +57,8 @@ void XmlTreeBuilder::Install(xmlSAXHandler& handler)
     handler.startElementNs = &StartElement;
     handler.endElementNs = &EndElement;
     handler.characters = &Characters;
-    handler.ignorableWhitespace = &IgnorableWhitespace;
+    // As in libxml2's own tree builder: the parser then spares the test for blanks it could ignore.
+    handler.ignorableWhitespace = &Characters;
     handler.cdataBlock = &CDataBlock;
     handler.comment = &Comment;
     handler.processingInstruction = &ProcessingInstruction;
@@ -353,12 +354,6 @@ void XmlTreeBuilder::Characters(void* context, const xmlChar* text, int length)
 {
     if (!Of(context))
         TreeHandler().characters(context, text, length);
-}
-
-void XmlTreeBuilder::IgnorableWhitespace(void* context, const xmlChar* text, int length)
-{
-    if (!Of(context))
-        TreeHandler().ignorableWhitespace(context, text, length);
 }
 
 void XmlTreeBuilder::CDataBlock(void* context, const xmlChar* text, int length)

@@ -40,7 +40,6 @@ private:
                              int defaultedCount, const xmlChar** attributes);
     static void EndElement(void* context, const xmlChar* local, const xmlChar* prefix, const xmlChar* uri);
     static void Characters(void* context, const xmlChar* text, int length);
-    static void IgnorableWhitespace(void* context, const xmlChar* text, int length);
     static void CDataBlock(void* context, const xmlChar* text, int length);
     static void Comment(void* context, const xmlChar* text);
     static void ProcessingInstruction(void* context, const xmlChar* target, const xmlChar* data);
