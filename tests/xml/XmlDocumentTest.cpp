@@ -254,6 +254,14 @@ TEST(XmlDocument, RecordsAtTheirPathOnlyAndTheTreeLastsAsLongAsTheDocument)
     // Nothing of the tree is given back while the document lives: a second walk reads the same.
     EXPECT_EQ(Walk(doc.SelectRoot("root")), walk);
 
+    // A rule may keep no field at all: the elements are still records, with nothing in them.
+    const XmlRecordRule bare{path, {}};
+    ASSERT_TRUE(Load(doc, "<root><list><item a='1'/><item/></list></root>", &bare));
+    const XmlRecord* record = Xml::FirstRecord(Xml::FirstChildElement(doc.SelectRoot("root")));
+    ASSERT_NE(record, nullptr);
+    ASSERT_NE(record->next, nullptr);
+    EXPECT_EQ(record->given, 0u);
+
     // Without a rule every element is a node, and a failed load leaves no document behind.
     ASSERT_TRUE(Load(doc, "<root><list><item a='1'/></list></root>"));
     EXPECT_EQ(Walk(doc.SelectRoot("root")), L"root(list(item()))");

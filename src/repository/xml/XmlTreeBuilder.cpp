@@ -232,7 +232,7 @@ void XmlTreeBuilder::AddRecord(int attributeCount, const xmlChar** attributes)
     for (int i = 0; i < attributeCount; ++i)
     {
         const xmlChar* const* attribute = attributes + 5 * i;
-        const std::size_t field = attribute[1]                         ? fieldCount
+        const std::size_t field = attribute[1] || fieldCount == 0      ? fieldCount
                                   : attribute[0] == m_fieldNames[next] ? next
                                                                        : FieldOf(attribute[0], next);
         if (field == fieldCount)
