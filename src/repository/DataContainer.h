@@ -3,7 +3,6 @@
 // fast flags (flag 0: the element's files were found on disk).
 
 #include "repository/DataFields.h"
-#include "repository/Debug.h"
 
 #include <cstddef>
 #include <cstdint>
